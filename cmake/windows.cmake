@@ -1,0 +1,10 @@
+# Windows builds: one self-contained executable, static C/C++ runtime, and the
+# hardening a careful Windows developer sets on every image.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++
+  -Wl,--dynamicbase -Wl,--nxcompat)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  add_link_options(-Wl,--high-entropy-va)
+endif()
+# Keep the relocation table: without it --dynamicbase is only a flag in the header.
+add_link_options(-Wl,--enable-reloc-section)

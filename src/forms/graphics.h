@@ -1,0 +1,33 @@
+#pragma once
+// Text rasterising and icon building: the only drawing the platform does for
+// the program. Everything else is pixel work on Surfaces.
+
+#include <memory>
+#include <string_view>
+
+#include "forms/geometry.h"
+#include "forms/surface.h"
+#include "forms/tray.h"
+
+namespace kx {
+
+class Graphics {
+ public:
+  virtual ~Graphics() = default;
+
+  // Draws one character in the glyph font at (0, 0) of `target` in `color`,
+  // over what is there, and returns its advance width in pixels.
+  virtual int DrawGlyph(std::u16string_view character, Color color, Surface& target) = 0;
+
+  // Draws text in the window font with its top-left corner at `at`, on a
+  // transparent background. Returns the width drawn in pixels.
+  virtual int DrawText(Surface& target, Point at, std::u16string_view text, Color color) = 0;
+
+  // An icon showing exactly the pixels of `picture` (16 x 16).
+  virtual std::unique_ptr<Icon> MakeIcon(const Surface& picture) = 0;
+
+  // The program's own icon; lives as long as the Graphics object.
+  virtual const Icon& ProgramIcon() = 0;
+};
+
+}  // namespace kx

@@ -1,0 +1,23 @@
+#pragma once
+// The one window frmRuvoZava as the platform shows it.
+
+#include <string_view>
+
+namespace kx {
+
+class WindowHost {
+ public:
+  virtual ~WindowHost() = default;
+  virtual void Show() = 0;  // modeless, as the settings window
+  virtual void Hide() = 0;
+  // Repaint the visible window from the form's pictures.
+  virtual void Refresh() = 0;
+  // Opens the popup menu at the cursor; a choice comes back as PopUp_Click.
+  virtual void ShowPopupMenu() = 0;
+  // Opens an address with the user's default handler ("open").
+  virtual void OpenAddress(std::u16string_view address) = 0;
+  // Unloads the window: the message loop ends once the handler returns.
+  virtual void Unload() = 0;
+};
+
+}  // namespace kx

@@ -1,0 +1,23 @@
+#pragma once
+// Conversion between UTF-16 text (std::u16string) and code page 932 bytes
+// (std::string). Every byte count that matters to the program -- field
+// cutting, text-output counts, the 255-byte settings value -- is a count of
+// these bytes. On Windows the platform's own converter does the work; on
+// Linux glibc's iconv "CP932". Both give the same results for every byte
+// sequence the program writes or expects to read.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kx {
+
+// Never fails: a byte sequence that is not code page 932 becomes U+30FB per
+// unusable byte, as the platform's converter does.
+std::u16string DecodeCp932(std::string_view bytes);
+
+// Empty when some character has no code page 932 form; nothing is guessed
+// or replaced, so a path that cannot be written never names another file.
+std::optional<std::string> EncodeCp932(std::u16string_view text);
+
+}  // namespace kx

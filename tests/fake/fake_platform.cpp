@@ -1,0 +1,208 @@
+#include "fake/fake_platform.h"
+
+#include <stdexcept>
+
+#include "text/cp932.h"
+
+namespace kx::fake {
+
+std::u16string FakeStringTable::Text(StringId id) const {
+  switch (id) {
+    case StringId::kAppTitle: return u"KX_RuvoZava";
+    case StringId::kVersionPattern: return u" Version @.0 Level ";
+    case StringId::kHomePage: return u"http://www.kxquiz.example";
+    case StringId::kIniFileName: return u"KXT.ini";
+    case StringId::kSpecifyFileAgain: return u"Fileを指定し直して下さい。";
+    case StringId::kOldFileUnusable: return u"旧Fileは使用出来ません、";
+    case StringId::kFileUnusable: return u"指定されたFileは使用出来ません、";
+    case StringId::kFileMissing: return u"指定されたFileは存在しません、";
+    case StringId::kAlreadyRunning: return u"多重起動は出来ません。";
+    case StringId::kSpeedScale: return u"Fast         Slow";
+    case StringId::kPleaseLoadFile: return u"Fileを読み込んで下さい。";
+    case StringId::kOpenFilter: return u"KX問題ﾌｧｲﾙ (*.kxd),*.kxd,全てのﾌｧｲﾙ (*.*),*.*";
+    case StringId::kOpenTitle: return u"問題を読む";
+    case StringId::kFileErrorTitle: return u"File読込Error";
+    case StringId::kStartupErrorTitle: return u"起動Error";
+    case StringId::kGlyphFace: return u"ＭＳ ゴシック";
+    case StringId::kSampleRecord:
+      return u"全国には一級河川が一〇九水系ありますが、ただ一組同じ名前の川があります。なんという川でしょう？" +
+             std::u16string(194, u' ') + u"荒川" + std::u16string(55, u' ');
+  }
+  throw std::invalid_argument("string id not in the table");
+}
+
+int FakeDialogs::MessageBox(std::u16string_view text, std::u16string_view title,
+                            std::uint32_t style) {
+  log_.push_back("message " + Narrow(title));
+  messages.push_back({std::u16string(text), std::u16string(title), style});
+  if (onMessage) onMessage(messages.back());
+  return button;
+}
+
+std::optional<std::u16string> FakeDialogs::OpenFile(const OpenFileRequest& request) {
+  log_.push_back("open-file dialog");
+  fileRequests.push_back(request);
+  if (fileAnswers.empty()) return std::nullopt;
+  auto answer = fileAnswers.front();
+  fileAnswers.pop_front();
+  return answer;
+}
+
+bool FakeEnvironment::TopLevelWindowExists(std::u16string_view title) {
+  log_.push_back("find window " + Narrow(title));
+  return windowTitles.contains(std::u16string(title));
+}
+
+std::optional<std::string> FakeFiles::ReadWhole(std::u16string_view path) {
+  log_.push_back("read " + Narrow(path));
+  const std::u16string key(path);
+  if (unreadable.contains(key)) return std::nullopt;
+  const auto found = contents.find(key);
+  if (found == contents.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<std::uint64_t> FakeFiles::Length(std::u16string_view path) {
+  const std::u16string key(path);
+  if (unmeasurable.contains(key)) return std::nullopt;
+  const auto found = contents.find(key);
+  if (found == contents.end()) return std::nullopt;
+  return found->second.size();
+}
+
+bool FakeFiles::IsExistingFile(std::u16string_view path) {
+  return contents.contains(std::u16string(path));
+}
+
+bool FakeFiles::ReplaceWhole(std::u16string_view path, std::string_view bytes) {
+  log_.push_back("write " + Narrow(path));
+  const std::u16string key(path);
+  if (readOnly.contains(key)) return false;
+  ++writes;
+  contents[key] = std::string(bytes);
+  return true;
+}
+
+void FakeTimer::SetInterval(int milliseconds) {
+  log_.push_back("timer interval " + std::to_string(milliseconds));
+  interval_ = milliseconds;
+}
+
+void FakeTimer::SetEnabled(bool enabled) {
+  log_.push_back(enabled ? "timer on" : "timer off");
+  enabled_ = enabled;
+}
+
+bool FakeTray::Add(const TrayData& data) {
+  log_.push_back("tray add");
+  calls.push_back({"add", data});
+  present = true;
+  return true;
+}
+
+bool FakeTray::Modify(const TrayData& data) {
+  log_.push_back("tray modify");
+  calls.push_back({"modify", data});
+  return present;
+}
+
+bool FakeTray::Delete(const TrayData& data) {
+  log_.push_back("tray delete");
+  calls.push_back({"delete", data});
+  present = false;
+  return true;
+}
+
+FakeIcon::FakeIcon(Surface picture, int& liveCount)
+    : picture_(std::move(picture)), liveCount_(liveCount) {
+  ++liveCount_;
+}
+
+FakeIcon::~FakeIcon() { --liveCount_; }
+
+int FakeGraphics::DrawGlyph(std::u16string_view character, Color color, Surface& target) {
+  const std::u16string key(character);
+  glyphsDrawn.push_back(key);
+  int width = 8;
+  if (const auto found = widths.find(key); found != widths.end()) {
+    width = found->second;
+  } else if (const auto bytes = EncodeCp932(character); bytes && bytes->size() == 2) {
+    width = 15;
+  }
+  target.FillRect(Rect{0, 2, width - 1, 14}, color);
+  return width;
+}
+
+int FakeGraphics::DrawText(Surface& target, Point at, std::u16string_view text, Color color) {
+  textsDrawn.emplace_back(text);
+  const int width = 7 * static_cast<int>(text.size());
+  target.FillRect(Rect{at.x, at.y, at.x + width, at.y + 1}, color);
+  return width;
+}
+
+std::unique_ptr<Icon> FakeGraphics::MakeIcon(const Surface& picture) {
+  ++iconsMade;
+  return std::make_unique<FakeIcon>(picture, liveIcons);
+}
+
+void FakeWindowHost::Show() {
+  log_.push_back("window show");
+  visible = true;
+}
+
+void FakeWindowHost::Hide() {
+  log_.push_back("window hide");
+  visible = false;
+}
+
+void FakeWindowHost::Refresh() { ++refreshes; }
+
+void FakeWindowHost::ShowPopupMenu() {
+  log_.push_back("popup menu");
+  ++popups;
+}
+
+void FakeWindowHost::OpenAddress(std::u16string_view address) {
+  log_.push_back("open " + Narrow(address));
+  openedAddresses.emplace_back(address);
+}
+
+void FakeWindowHost::Unload() {
+  log_.push_back("window unload");
+  unloaded = true;
+}
+
+float FakeRandom::Next() {
+  if (values.empty()) return 0.0f;
+  const float value = values.front();
+  values.pop_front();
+  return value;
+}
+
+std::string Narrow(std::u16string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    }
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+}  // namespace kx::fake
