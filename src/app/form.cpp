@@ -22,6 +22,8 @@ void frmRuvoZava::Form_Load() {
 
 void frmRuvoZava::Form_Unload() { platform_.timer.SetEnabled(false); }
 
+// --- start-up steps -------------------------------------------------------
+
 void frmRuvoZava::SetUpWindow() { platform_.window.Hide(); }
 void frmRuvoZava::CreateTickerSurfaces() {}
 void frmRuvoZava::PlaceIconAndLink() {}
@@ -34,5 +36,26 @@ void frmRuvoZava::FillTrayRecord() {}
 void frmRuvoZava::LoadQuestionFile() {}
 void frmRuvoZava::StartTicker() {}
 void frmRuvoZava::AddTrayIcon() {}
+
+// --- ticker and tray --------------------------------------------------------
+
+void frmRuvoZava::Timer1_Timer() {}
+void frmRuvoZava::Form_MouseMove(int, int, float, float) {}
+void frmRuvoZava::PopUp_Click(std::int16_t) {}
+void frmRuvoZava::TaskbarCreated() {}
+
+// --- settings window --------------------------------------------------------
+
+void frmRuvoZava::Form_MouseDown(int, int, float, float) {}
+void frmRuvoZava::picSpeed_MouseDown(int, int, float, float) {}
+void frmRuvoZava::picSpeed_MouseMove(int, int, float, float) {}
+void frmRuvoZava::picColorType_MouseDown(std::int16_t, int, int, float, float) {}
+void frmRuvoZava::lblURL_Click() {}
+void frmRuvoZava::lblURL_MouseMove(int, int, float, float) {}
+const Surface& frmRuvoZava::ClientPicture() const { return clientPicture_; }
+void frmRuvoZava::ClientMouseDown(Point, int, int) {}
+void frmRuvoZava::ClientMouseMove(Point, int, int) {}
+void frmRuvoZava::ClientClick(Point) {}
+bool frmRuvoZava::ShowsHandCursor(Point) const { return false; }
 
 }  // namespace kx

@@ -16,6 +16,11 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
+// Items of the popup menu, by index.
+inline constexpr std::int16_t kPopUpSettings = 0;
+inline constexpr std::int16_t kPopUpLoadFile = 1;
+inline constexpr std::int16_t kPopUpExit = 3;
+
 class frmRuvoZava {
  public:
   frmRuvoZava(const Platform& platform, basRuvoZava& module);
@@ -24,7 +29,34 @@ class frmRuvoZava {
 
   // The load sequence: twelve steps in a fixed order.
   void Form_Load();
+  // Timer off, surfaces released, tray icon deleted.
   void Form_Unload();
+
+  void Timer1_Timer();
+  // Coordinates of the window's own events are in twips. Tray notifications
+  // arrive here too, with the mouse message number as x in pixels.
+  void Form_MouseMove(int button, int shift, float x, float y);
+  void Form_MouseDown(int button, int shift, float x, float y);
+  void PopUp_Click(std::int16_t index);
+  // The shell restarted: the icon must be added again.
+  void TaskbarCreated();
+
+  // Settings window controls; coordinates in the control's pixels.
+  void picSpeed_MouseDown(int button, int shift, float x, float y);
+  void picSpeed_MouseMove(int button, int shift, float x, float y);
+  void picColorType_MouseDown(std::int16_t index, int button, int shift, float x, float y);
+  void lblURL_Click();
+  void lblURL_MouseMove(int button, int shift, float x, float y);
+
+  // For the binding: the client area as pixels, and mouse events in client
+  // pixels, which the form routes to the control under the pointer (or to
+  // the Form_ handlers, in twips). `buttons` is the mask of buttons held.
+  const Surface& ClientPicture() const;
+  void ClientMouseDown(Point at, int button, int shift);
+  void ClientMouseMove(Point at, int buttons, int shift);
+  void ClientClick(Point at);
+  // Whether the pointer shows the hand cursor there (over the link).
+  bool ShowsHandCursor(Point at) const;
 
  private:
   // Start-up steps of Form_Load, in their order.
@@ -43,6 +75,7 @@ class frmRuvoZava {
 
   const Platform& platform_;
   basRuvoZava& module_;
+  Surface clientPicture_;
 };
 
 }  // namespace kx
