@@ -44,6 +44,10 @@ void frmRuvoZava::Form_MouseMove(int, int, float, float) {}
 void frmRuvoZava::PopUp_Click(std::int16_t) {}
 void frmRuvoZava::TaskbarCreated() {}
 
+// --- question file selection ------------------------------------------------
+
+void frmRuvoZava::LoadFileCommand() {}
+
 // --- settings window --------------------------------------------------------
 
 void frmRuvoZava::Form_MouseDown(int, int, float, float) {}

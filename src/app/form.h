@@ -73,6 +73,9 @@ class frmRuvoZava {
   void StartTicker();            // 11
   void AddTrayIcon();            // 12
 
+  // The Load file command of the popup menu.
+  void LoadFileCommand();
+
   const Platform& platform_;
   basRuvoZava& module_;
   Surface clientPicture_;

@@ -2,6 +2,7 @@
 // basRuvoZava: the module-level values that live for the whole run, and the
 // start-up procedure Main that sets them.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -19,7 +20,10 @@ struct basRuvoZava {
   int TwipsPerPixelY = 15;
   // Empty: no question file chosen.
   std::u16string QuestionFilePath;
-  QuestionLines Questions;
+  QuestionLines Questions;  // QuestionLines
+  // Index of the last element of Questions; every pick lies in 0 to
+  // QuestionCount - 1, or is 0 when this is 0.
+  std::int32_t QuestionCount = 0;
 };
 
 // Twips per screen pixel for a logical resolution: 1440 / dpi, rounded to the

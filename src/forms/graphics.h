@@ -15,6 +15,12 @@ class Graphics {
  public:
   virtual ~Graphics() = default;
 
+  // Chooses the font of DrawGlyph: this face at this size, or, where the
+  // system lacks the face, the closest Japanese monospaced Gothic it has.
+  virtual void SelectGlyphFont(std::u16string_view face, int points) = 0;
+  // The same for DrawText, the window's font.
+  virtual void SelectWindowFont(std::u16string_view face, float points) = 0;
+
   // Draws one character in the glyph font at (0, 0) of `target` in `color`,
   // over what is there, and returns its advance width in pixels.
   virtual int DrawGlyph(std::u16string_view character, Color color, Surface& target) = 0;

@@ -3,11 +3,18 @@
 
 #include <string_view>
 
+#include "forms/geometry.h"
+
 namespace kx {
 
 class WindowHost {
  public:
   virtual ~WindowHost() = default;
+  // Outer size of the window in pixels, frame included.
+  virtual Point OuterSize() const = 0;
+  // Drops the caption bar and gives the window this outer size in pixels,
+  // keeping its place on the screen.
+  virtual void RemoveCaption(int outerWidth, int outerHeight) = 0;
   virtual void Show() = 0;  // modeless, as the settings window
   virtual void Hide() = 0;
   // Repaint the visible window from the form's pictures.

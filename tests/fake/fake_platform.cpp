@@ -120,6 +120,17 @@ FakeIcon::FakeIcon(Surface picture, int& liveCount)
 
 FakeIcon::~FakeIcon() { --liveCount_; }
 
+void FakeGraphics::SelectGlyphFont(std::u16string_view face, int points) {
+  log_.push_back("glyph font " + Narrow(face));
+  glyphFace = face;
+  glyphPoints = points;
+}
+
+void FakeGraphics::SelectWindowFont(std::u16string_view face, float points) {
+  windowFace = face;
+  windowPoints = points;
+}
+
 int FakeGraphics::DrawGlyph(std::u16string_view character, Color color, Surface& target) {
   const std::u16string key(character);
   glyphsDrawn.push_back(key);
@@ -143,6 +154,12 @@ int FakeGraphics::DrawText(Surface& target, Point at, std::u16string_view text, 
 std::unique_ptr<Icon> FakeGraphics::MakeIcon(const Surface& picture) {
   ++iconsMade;
   return std::make_unique<FakeIcon>(picture, liveIcons);
+}
+
+void FakeWindowHost::RemoveCaption(int outerWidth, int outerHeight) {
+  log_.push_back("window caption removed");
+  captionRemoved = true;
+  outerSize = Point{outerWidth, outerHeight};
 }
 
 void FakeWindowHost::Show() {

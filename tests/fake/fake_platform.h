@@ -135,11 +135,17 @@ class FakeIcon final : public Icon {
 class FakeGraphics final : public Graphics {
  public:
   explicit FakeGraphics(CallLog& log) : log_(log) {}
+  void SelectGlyphFont(std::u16string_view face, int points) override;
+  void SelectWindowFont(std::u16string_view face, float points) override;
   int DrawGlyph(std::u16string_view character, Color color, Surface& target) override;
   int DrawText(Surface& target, Point at, std::u16string_view text, Color color) override;
   std::unique_ptr<Icon> MakeIcon(const Surface& picture) override;
   const Icon& ProgramIcon() override { return programIcon_; }
 
+  std::u16string glyphFace;
+  int glyphPoints = 0;
+  std::u16string windowFace;
+  float windowPoints = 0;
   std::map<std::u16string, int> widths;
   std::vector<std::u16string> glyphsDrawn;
   std::vector<std::u16string> textsDrawn;
@@ -155,6 +161,8 @@ class FakeGraphics final : public Graphics {
 class FakeWindowHost final : public WindowHost {
  public:
   explicit FakeWindowHost(CallLog& log) : log_(log) {}
+  Point OuterSize() const override { return outerSize; }
+  void RemoveCaption(int outerWidth, int outerHeight) override;
   void Show() override;
   void Hide() override;
   void Refresh() override;
@@ -162,6 +170,8 @@ class FakeWindowHost final : public WindowHost {
   void OpenAddress(std::u16string_view address) override;
   void Unload() override;
 
+  Point outerSize{286, 124};  // 280 x 95 client, a 3-pixel frame, a 19-pixel caption
+  bool captionRemoved = false;
   bool visible = false;
   bool unloaded = false;
   int refreshes = 0;

@@ -1,0 +1,15 @@
+#pragma once
+// Loading the question file named by the module's QuestionFilePath.
+
+#include "app/module.h"
+#include "forms/platform.h"
+
+namespace kx {
+
+// Replaces the module's Questions and QuestionCount with the file's lines.
+// True when the file was read (also when it held no usable line and the
+// built-in sample record stands in); false when opening or reading failed,
+// after the message has been shown and the sample record installed.
+bool LoadQuestions(const Platform& platform, basRuvoZava& module);
+
+}  // namespace kx
