@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Runs every test: native unit tests, the Windows build's unit and
+# differential tests under Wine, the 32-bit build (compiled, not run), and the
+# end-to-end tests of the real program on Xvfb. Ends with one line
+# "N passed, N failed" and a non-zero exit when anything failed.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+results="$root/build/test-results.txt"
+mkdir -p build
+: >"$results"
+
+# Each step records "name passed failed"; a step that cannot run at all
+# counts as one failure.
+record() { echo "$1 $2 $3" >>"$results"; }
+
+step() { printf '\n== %s\n' "$*"; }
+
+# Counts the cases of the gtest XML reports in a folder.
+count_gtest() {
+  local folder=$1 name=$2 tests=0 failures=0 expected=${3:-0}
+  local files=("$folder"/*.xml)
+  if [[ ! -e "${files[0]}" ]]; then
+    record "$name" 0 1
+    return
+  fi
+  for xml in "${files[@]}"; do
+    local line
+    line=$(grep -m1 '<testsuites' "$xml")
+    tests=$((tests + $(sed -E 's/.* tests="([0-9]+)".*/\1/' <<<"$line")))
+    failures=$((failures + $(sed -E 's/.* failures="([0-9]+)".*/\1/' <<<"$line")))
+    failures=$((failures + $(sed -E 's/.* errors="([0-9]+)".*/\1/' <<<"$line")))
+  done
+  # A test executable that crashed leaves no report behind.
+  local missing=$((expected - ${#files[@]}))
+  ((missing > 0)) || missing=0
+  record "$name" $((tests - failures)) $((failures + missing))
+}
+
+build() {
+  local preset=$1
+  step "build $preset"
+  if cmake --preset "$preset" >"build/configure-$preset.log" 2>&1 &&
+    cmake --build --preset "$preset" -j 2 >"build/build-$preset.log" 2>&1; then
+    record "build-$preset" 1 0
+    return 0
+  fi
+  tail -n 40 "build/configure-$preset.log" "build/build-$preset.log"
+  record "build-$preset" 0 1
+  return 1
+}
+
+run_ctest() {
+  local preset=$1
+  local reports="$root/build/$preset/reports"
+  rm -rf "$reports" && mkdir -p "$reports"
+  step "tests $preset"
+  local count
+  count=$(ctest --preset "$preset" -N 2>/dev/null | sed -nE 's/^Total Tests: ([0-9]+)/\1/p')
+  GTEST_OUTPUT="xml:$reports/" ctest --preset "$preset" --timeout 900 || true
+  count_gtest "$reports" "unit-$preset" "${count:-1}"
+}
+
+scripts/setup.sh
+
+export WINEDEBUG=-all
+export WINEPREFIX="$root/build/wine-tests"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+build native && run_ctest native
+build win64 && run_ctest win64
+build win32 || true
+
+if [[ -x tests/e2e/run_all.sh && -d build/win64 ]]; then
+  step "end-to-end"
+  tests/e2e/run_all.sh "$root/build/win64" | tee build/e2e.log
+  line=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' build/e2e.log | tail -n1)
+  if [[ -n "$line" ]]; then
+    record e2e "$(cut -d' ' -f1 <<<"$line")" "$(cut -d' ' -f3 <<<"$line")"
+  else
+    record e2e 0 1
+  fi
+fi
+
+step "summary"
+column -t "$results" 2>/dev/null || cat "$results"
+passed=$(awk '{s += $2} END {print s + 0}' "$results")
+failed=$(awk '{s += $3} END {print s + 0}' "$results")
+echo "$passed passed, $failed failed"
+[[ $failed -eq 0 ]]
