@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang, ASan, UBSan) and runs each for a
+# bounded time, first replaying the inputs kept under tests/fuzz/regressions.
+# A crash fails the run; its input is copied to tests/fuzz/regressions/NAME/
+# so that it becomes a regression case once committed.
+# Usage: scripts/fuzz.sh [SECONDS_PER_TARGET]
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+seconds=${1:-60}
+
+mkdir -p build
+cmake --preset fuzz >build/fuzz-configure.log 2>&1 || { cat build/fuzz-configure.log; exit 1; }
+cmake --build --preset fuzz -j 2 >/dev/null || { cmake --build --preset fuzz -j 1 2>&1 | tail -40; exit 1; }
+
+passed=0
+failed=0
+for fuzzer in build/fuzz/tests/fuzz/fuzz_*; do
+  [[ -x "$fuzzer" ]] || continue
+  name=$(basename "$fuzzer")
+  seeds="$root/tests/fuzz/corpus/${name#fuzz_}"
+  regressions="$root/tests/fuzz/regressions/${name#fuzz_}"
+  work="$root/build/fuzz/work/$name"
+  mkdir -p "$work/corpus" "$work/artifacts" "$regressions"
+  ok=1
+  if compgen -G "$regressions/*" >/dev/null; then
+    "$fuzzer" -runs=0 "$regressions"/* >"$work/regressions.log" 2>&1 || ok=0
+  fi
+  if ((ok)); then
+    "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix="$work/artifacts/" "$work/corpus" "$seeds" >"$work/run.log" 2>&1 || ok=0
+  fi
+  if ((ok)); then
+    runs=$(sed -nE 's/^stat::number_of_executed_units: *([0-9]+)/\1/p' "$work/run.log")
+    echo "ok    $name (${runs:-?} inputs in ${seconds}s)"
+    passed=$((passed + 1))
+  else
+    echo "FAIL  $name"
+    tail -n 30 "$work/run.log" "$work/regressions.log" 2>/dev/null
+    cp "$work"/artifacts/* "$regressions/" 2>/dev/null || true
+    failed=$((failed + 1))
+  fi
+done
+echo "$passed passed, $failed failed"
+[[ $failed -eq 0 ]]
