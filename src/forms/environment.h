@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "forms/geometry.h"
+
 namespace kx {
 
 struct ProgramVersion {
@@ -19,6 +21,18 @@ struct ScreenMetrics {
   int captionHeight = 0;  // height of a window caption bar in pixels
 };
 
+// The system's colours for 3-D elements and control text, 0x00BBGGRR. The
+// defaults are the platform's standard scheme, for hosts that cannot ask.
+struct SystemColors {
+  Color face = 0x00F0F0F0;        // button face: the window's background
+  Color shadow = 0x00A0A0A0;      // 3-D shadow
+  Color highlight = 0x00FFFFFF;   // 3-D highlight
+  Color darkShadow = 0x00696969;  // 3-D dark shadow
+  Color light = 0x00E3E3E3;       // 3-D light
+  Color buttonText = 0x00000000;  // captions of frames and labels
+  Color windowText = 0x00000000;  // text drawn into picture boxes
+};
+
 class Environment {
  public:
   virtual ~Environment() = default;
@@ -31,6 +45,8 @@ class Environment {
   // Major and minor number of the program file's own version record.
   virtual ProgramVersion Version() = 0;
   virtual ScreenMetrics Screen() = 0;
+  // Colours of the current system scheme (GetSysColor on Windows).
+  virtual SystemColors Colors() { return {}; }
 };
 
 }  // namespace kx

@@ -55,11 +55,13 @@ class FakeEnvironment final : public Environment {
   std::u16string ProgramFolder() override { return folder; }
   ProgramVersion Version() override { return version; }
   ScreenMetrics Screen() override { return screen; }
+  SystemColors Colors() override { return colors; }
 
   std::set<std::u16string> windowTitles;
   std::u16string folder = u"C:\\Program Files\\KX";
   ProgramVersion version{1, 15};
   ScreenMetrics screen{1024, 768, 96, 96, 19};
+  SystemColors colors;
 
  private:
   CallLog& log_;

@@ -1,0 +1,167 @@
+#include "window/settings_pictures.h"
+
+#include <cassert>
+#include <string>
+
+#include "window/edge_drawing.h"
+#include "window/knob_image.h"
+
+namespace kx {
+
+namespace {
+
+constexpr Rect kGroove{4, 7, 118, 10};
+constexpr Point kScaleTextAt{2, 25};
+constexpr int kFirstTick = 4;
+constexpr int kTickStep = 56;
+constexpr int kLastTick = 116;
+constexpr int kTickTop = 18;
+constexpr int kTickLength = 4;
+constexpr int kKnobStep = 56;
+constexpr int kKnobTop = 1;
+constexpr int kFrameCaptionIndent = 8;
+constexpr int kFrameCaptionPad = 2;
+
+// Text as a text-output call with the AnsiLength count draws it: without
+// trailing spaces.
+std::u16string_view WithoutTrailingSpaces(std::u16string_view text) {
+  const auto end = text.find_last_not_of(u' ');
+  return end == std::u16string_view::npos ? std::u16string_view() : text.substr(0, end + 1);
+}
+
+// Width of `text` in the window font, measured by drawing it aside.
+int MeasureText(Graphics& graphics, std::u16string_view text) {
+  Surface scratch(static_cast<int>(text.size()) * 2 * kWindowFontPixels + 1, kWindowFontPixels);
+  return graphics.DrawText(scratch, Point{0, 0}, text, kBlack);
+}
+
+}  // namespace
+
+Color TitleBandColor(int index) {
+  return Rgb(255, static_cast<std::uint8_t>(64 + index), static_cast<std::uint8_t>(index));
+}
+
+void SettingsPictures::SetUp(const WindowLayout& layout, const SystemColors& colors) {
+  layout_ = layout;
+  colors_ = colors;
+  window_ = Surface(layout.clientWidth, layout.clientHeight, colors.face);
+  speedBox_ = Surface(layout.speedBox.Width(), layout.speedBox.Height(), colors.face);
+  for (int box = 0; box < 2; ++box) {
+    const Rect area = layout.colorAreas[box];
+    colorAreas_[box] = Surface(area.Width(), area.Height(), kBlack);
+    DrawSunkenEdge(window_, layout.colorBoxes[box], colors);
+  }
+  linkText_.clear();
+  linkWidth_ = 0;
+  linkColor_ = kLinkBlue;
+  Compose();
+}
+
+void SettingsPictures::PaintTitleBand(Graphics& graphics, int outerWidthTwips,
+                                      std::u16string_view versionTitle) {
+  // Boxes are placed in twips, so the gradient stretches with the window and
+  // the last boxes fall beyond its right edge.
+  const int step = outerWidthTwips / 128 + 1;
+  const int tppX = layout_.twipsPerPixelX;
+  for (int i = 0; i < kTitleBandBoxes; ++i) {
+    window_.FillRect(Rect{step * i / tppX, 0, step * (i + 1) / tppX + 1, kTitleBandPixels},
+                     TitleBandColor(i));
+  }
+  window_.FillRect(Rect{0, kTitleBandPixels, layout_.clientWidth, kTitleBandPixels + 1}, kBlack);
+  graphics.DrawText(window_, kVersionTitleAt, WithoutTrailingSpaces(versionTitle), kWhite);
+  Compose();
+}
+
+void SettingsPictures::PaintFrame(Graphics& graphics, Rect frame, std::u16string_view caption) {
+  // The border runs through the middle of the caption's line, and the
+  // caption sits on a gap cut out of it.
+  DrawEtchedEdge(window_,
+                 Rect{frame.left, frame.top + kWindowFontPixels / 2, frame.right, frame.bottom},
+                 colors_);
+  const int width = MeasureText(graphics, caption);
+  const int captionLeft = frame.left + kFrameCaptionIndent;
+  window_.FillRect(Rect{captionLeft - kFrameCaptionPad, frame.top,
+                        captionLeft + width + kFrameCaptionPad, frame.top + kWindowFontPixels},
+                   colors_.face);
+  graphics.DrawText(window_, Point{captionLeft, frame.top}, caption, colors_.buttonText);
+}
+
+void SettingsPictures::PaintFramesAndLabels(Graphics& graphics, const Surface& emblem) {
+  PaintFrame(graphics, layout_.speedFrame, u"スピード");
+  PaintFrame(graphics, layout_.colorFrame, u"色");
+  graphics.DrawText(window_, Point{layout_.questionLabel.left, layout_.questionLabel.top}, u"問題",
+                    colors_.buttonText);
+  graphics.DrawText(window_, Point{layout_.answerLabel.left, layout_.answerLabel.top}, u"解答",
+                    colors_.buttonText);
+  window_.Blit(emblem, 0, 0, layout_.icon.Width(), layout_.icon.Height(), layout_.icon.left,
+               layout_.icon.top);
+  Compose();
+}
+
+void SettingsPictures::PaintLink(Graphics& graphics) {
+  window_.FillRect(
+      Rect{layout_.linkOrigin.x, layout_.linkOrigin.y, layout_.linkOrigin.x + linkWidth_,
+           layout_.linkOrigin.y + layout_.linkHeight},
+      colors_.face);
+  linkWidth_ = graphics.DrawText(window_, layout_.linkOrigin, linkText_, linkColor_);
+  Compose();
+}
+
+void SettingsPictures::SetLinkText(Graphics& graphics, std::u16string_view text) {
+  linkText_ = text;
+  PaintLink(graphics);
+}
+
+bool SettingsPictures::SetLinkColor(Graphics& graphics, Color color) {
+  if (color == linkColor_) return false;
+  linkColor_ = color;
+  PaintLink(graphics);
+  return true;
+}
+
+void SettingsPictures::SetColorCellsPicture(const Surface& cells) { colorCells_ = cells; }
+
+void SettingsPictures::DrawSpeedBar(Graphics& graphics, std::int16_t level,
+                                    const Surface& knobImage, std::u16string_view scaleText) {
+  speedBox_.Fill(colors_.face);
+  DrawSunkenEdge(speedBox_, kGroove, colors_);
+  graphics.DrawText(speedBox_, kScaleTextAt, WithoutTrailingSpaces(scaleText), colors_.windowText);
+  for (int x = kFirstTick; x <= kLastTick; x += kTickStep) {
+    DrawLine(speedBox_, Point{x, kTickTop}, Point{x, kTickTop + kTickLength}, kBlack);
+  }
+  // Mask first: it whitens the knob's shape; the knob's own half then paints
+  // into that and leaves the rest of the box as it was.
+  const int knobLeft = level * kKnobStep;
+  speedBox_.Blit(knobImage, kKnobMaskColumn, 0, kKnobWidth, kKnobHeight, knobLeft, kKnobTop,
+                 RasterOp::kOr);
+  speedBox_.Blit(knobImage, 0, 0, kKnobWidth, kKnobHeight, knobLeft, kKnobTop, RasterOp::kAnd);
+  Compose();
+}
+
+const Surface& SettingsPictures::ColorArea(int box) const {
+  assert((box == 0 || box == 1) && "there are two colour boxes");
+  return colorAreas_[box];
+}
+
+void SettingsPictures::DrawColorMark(int box, std::int32_t cell) {
+  assert((box == 0 || box == 1) && "there are two colour boxes");
+  Surface& area = colorAreas_[box];
+  area.Fill(kBlack);
+  area.Blit(colorCells_, 0, 0, area.Width(), area.Height(), 0, 0);
+  const int left = cell * 16 + 1;
+  DrawOutline(area, Point{left, 1}, Point{left + 15, 15}, kColorMarkGreen);
+  Compose();
+}
+
+void SettingsPictures::Compose() {
+  client_ = window_;
+  client_.Blit(speedBox_, 0, 0, speedBox_.Width(), speedBox_.Height(), layout_.speedBox.left,
+               layout_.speedBox.top);
+  for (int box = 0; box < 2; ++box) {
+    const Surface& area = colorAreas_[box];
+    client_.Blit(area, 0, 0, area.Width(), area.Height(), layout_.colorAreas[box].left,
+                 layout_.colorAreas[box].top);
+  }
+}
+
+}  // namespace kx

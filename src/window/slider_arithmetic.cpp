@@ -1,0 +1,31 @@
+#include "window/slider_arithmetic.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/form.h"
+
+namespace kx {
+
+int RoundHalfEven(float value) {
+  // nearbyint follows the default rounding mode, which rounds halves to even.
+  return static_cast<int>(std::nearbyint(value));
+}
+
+std::int16_t SpeedLevelAt(float x) {
+  const int level = RoundHalfEven(x) / kSliderStepWidth;
+  return static_cast<std::int16_t>(std::clamp(level, 0, static_cast<int>(kMaxSpeedLevel)));
+}
+
+bool DragSetsSpeed(int buttons, float x, float y, int boxWidth, int boxHeight) {
+  return buttons == kLeftButton && x > 0.0f && x < static_cast<float>(boxWidth) && y > 0.0f &&
+         y < static_cast<float>(boxHeight);
+}
+
+std::int32_t ColorCellAt(float x) {
+  return std::clamp(RoundHalfEven(x) / kColorCellWidth, 0, kMaxColorCell);
+}
+
+int TimerIntervalFor(std::int16_t speedLevel) { return (speedLevel + 1) * 50; }
+
+}  // namespace kx

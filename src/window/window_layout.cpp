@@ -1,0 +1,86 @@
+#include "window/window_layout.h"
+
+#include <cassert>
+
+namespace kx {
+
+namespace {
+
+// Design-time placement in twips: left, top, width, height.
+struct TwipsBox {
+  int left, top, width, height;
+};
+
+constexpr int kDesignClientWidthTwips = 4200;
+constexpr TwipsBox kSpeedFrame{60, 360, 2055, 975};
+constexpr TwipsBox kSpeedBox{120, 300, 1815, 615};  // in kSpeedFrame
+constexpr TwipsBox kColorFrame{2220, 360, 1875, 975};
+constexpr TwipsBox kQuestionLabel{150, 270, 435, 255};  // in kColorFrame
+constexpr TwipsBox kAnswerLabel{150, 630, 435, 255};    // in kColorFrame
+constexpr TwipsBox kColorBoxes[2] = {{660, 210, 1050, 315}, {660, 570, 1050, 315}};
+constexpr int kLinkLeft = 120;
+constexpr int kLinkTop = 1440;
+constexpr int kLinkHeight = 195;
+constexpr int kIconPosition = 8;  // imgIcon is moved to (8, 8) at load
+constexpr int kIconSize = 240;
+
+Rect Place(const TwipsBox& box, int tppX, int tppY, Point origin = {}) {
+  const int left = origin.x + box.left / tppX;
+  const int top = origin.y + box.top / tppY;
+  return Rect{left, top, left + box.width / tppX, top + box.height / tppY};
+}
+
+Rect Shrunk(Rect r, int by) { return Rect{r.left + by, r.top + by, r.right - by, r.bottom - by}; }
+
+Point Local(Rect r, Point client) { return Point{client.x - r.left, client.y - r.top}; }
+
+}  // namespace
+
+int DesignClientWidth(int twipsPerPixelX) { return kDesignClientWidthTwips / twipsPerPixelX; }
+
+WindowLayout MakeWindowLayout(int twipsPerPixelX, int twipsPerPixelY, int clientHeight) {
+  assert(twipsPerPixelX > 0 && twipsPerPixelY > 0 && "twips per pixel must be positive");
+  const int tx = twipsPerPixelX;
+  const int ty = twipsPerPixelY;
+  WindowLayout l;
+  l.twipsPerPixelX = tx;
+  l.twipsPerPixelY = ty;
+  l.clientWidth = DesignClientWidth(tx);
+  l.clientHeight = clientHeight;
+  l.speedFrame = Place(kSpeedFrame, tx, ty);
+  l.colorFrame = Place(kColorFrame, tx, ty);
+  const Point speedOrigin{l.speedFrame.left, l.speedFrame.top};
+  const Point colorOrigin{l.colorFrame.left, l.colorFrame.top};
+  l.speedBox = Place(kSpeedBox, tx, ty, speedOrigin);
+  l.questionLabel = Place(kQuestionLabel, tx, ty, colorOrigin);
+  l.answerLabel = Place(kAnswerLabel, tx, ty, colorOrigin);
+  for (int i = 0; i < 2; ++i) {
+    l.colorBoxes[i] = Place(kColorBoxes[i], tx, ty, colorOrigin);
+    l.colorAreas[i] = Shrunk(l.colorBoxes[i], kColorBoxBorder);
+  }
+  l.linkOrigin = Point{kLinkLeft / tx, kLinkTop / ty};
+  l.linkHeight = kLinkHeight / ty;
+  l.icon = Place(TwipsBox{kIconPosition, kIconPosition, kIconSize, kIconSize}, tx, ty);
+  return l;
+}
+
+Hit HitTest(const WindowLayout& l, int linkWidth, Point p) {
+  const Rect link{l.linkOrigin.x, l.linkOrigin.y, l.linkOrigin.x + linkWidth,
+                  l.linkOrigin.y + l.linkHeight};
+  if (link.Contains(p)) return {WindowPart::kLink, Local(link, p)};
+  if (l.icon.Contains(p)) return {WindowPart::kIcon, Local(l.icon, p)};
+  if (l.speedBox.Contains(p)) return {WindowPart::kSpeedBox, Local(l.speedBox, p)};
+  constexpr WindowPart kBoxes[2] = {WindowPart::kQuestionColorBox, WindowPart::kAnswerColorBox};
+  for (int i = 0; i < 2; ++i) {
+    if (l.colorAreas[i].Contains(p)) return {kBoxes[i], Local(l.colorAreas[i], p)};
+    if (l.colorBoxes[i].Contains(p))
+      return {WindowPart::kColorBoxBorder, Local(l.colorBoxes[i], p)};
+  }
+  if (l.questionLabel.Contains(p)) return {WindowPart::kQuestionLabel, Local(l.questionLabel, p)};
+  if (l.answerLabel.Contains(p)) return {WindowPart::kAnswerLabel, Local(l.answerLabel, p)};
+  if (l.speedFrame.Contains(p)) return {WindowPart::kSpeedFrame, Local(l.speedFrame, p)};
+  if (l.colorFrame.Contains(p)) return {WindowPart::kColorFrame, Local(l.colorFrame, p)};
+  return {WindowPart::kBackground, p};
+}
+
+}  // namespace kx
