@@ -67,4 +67,30 @@ void Surface::Blit(const Surface& source, int sourceX, int sourceY, int width, i
   }
 }
 
+void Surface::ShiftLeft(int columns) {
+  if (columns <= 0 || columns >= width_) return;
+  const auto keep = static_cast<std::ptrdiff_t>(width_ - columns);
+  for (int y = 0; y < height_; ++y) {
+    const auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(IndexOf(0, y));
+    // Moving to the left, a forward copy never reads a pixel it has overwritten.
+    std::copy(row + columns, row + columns + keep, row);
+  }
+}
+
+void Surface::CopyColumns(const Surface& source, int sourceX, int count, int destX) {
+  if (&source == this) {
+    Blit(source, sourceX, 0, count, height_, destX, 0);
+    return;
+  }
+  for (int i = 0; i < count; ++i) {
+    const int dx = destX + i;
+    if (dx < 0 || dx >= width_) continue;
+    const int sx = sourceX + i;
+    const bool inside = sx >= 0 && sx < source.width_;
+    for (int y = 0; y < height_; ++y) {
+      pixels_[IndexOf(dx, y)] = inside && y < source.height_ ? source.At(sx, y) : kBlack;
+    }
+  }
+}
+
 }  // namespace kx

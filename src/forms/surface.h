@@ -39,6 +39,13 @@ class Surface {
   void Blit(const Surface& source, int sourceX, int sourceY, int width, int height, int destX,
             int destY, RasterOp op = RasterOp::kCopy);
 
+  // The ticker's two copies without Blit's temporary block, so a tick
+  // allocates nothing. ShiftLeft(n) is Blit(*this, n, 0, Width() - n,
+  // Height(), 0, 0): the rightmost n columns keep their pixels.
+  void ShiftLeft(int columns);
+  // Blit(source, sourceX, 0, count, Height(), destX, 0) with kCopy.
+  void CopyColumns(const Surface& source, int sourceX, int count, int destX);
+
   std::span<const Color> Pixels() const { return pixels_; }
   std::span<Color> Pixels() { return pixels_; }
 

@@ -1,0 +1,109 @@
+#pragma once
+// The ticker: an endless stream of random questions and their answers, fed
+// one character at a time into the right edge of a picture that moves two
+// pixels to the left at every tick. All of it is pixel work on Surfaces; the
+// platform only draws the one glyph being fed.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/module.h"
+#include "forms/graphics.h"
+#include "forms/random_source.h"
+#include "forms/surface.h"
+
+namespace kx {
+
+// The four text colours the settings offer, by index.
+inline constexpr std::array<Color, 4> ColorTable = {0x0000FF00, 0x0020C0FF, 0x006060FF, 0x00FF4040};
+inline constexpr std::int32_t kDefaultQuestionColor = 0;
+inline constexpr std::int32_t kDefaultAnswerColor = 1;
+
+// ColorTable[index]; an index outside the table is a programmer error and
+// gives ColorTable[fallback] in a release build.
+Color TextColor(std::int32_t index, std::int32_t fallback);
+
+// Sizes of the picture boxes in twips: the icon picture and the glyph box.
+inline constexpr int kPicture1Twips = 240;
+inline constexpr int kPicture2Twips = 300;
+
+// The ideographic space between a question and its answer and between an
+// answer and the next question.
+inline constexpr char16_t kGapGlyph = u'\u3000';
+
+// floor(r * questionCount), taken in double, kept inside 0 to
+// questionCount - 1 and inside a list of `lineCount` lines; 0 when there is
+// nothing to choose from.
+std::int32_t PickQuestionIndex(float r, std::int32_t questionCount, std::size_t lineCount);
+
+// Phases of the text stream.
+enum : std::uint8_t {
+  kQuestionDue = 0,
+  kQuestionScrolling = 1,
+  kAnswerDue = 2,
+  kAnswerScrolling = 3,
+};
+
+// The ticker fields, with their start values.
+struct TickerFields {
+  std::uint8_t TickerState = kQuestionDue;
+  std::int32_t QuestionIndex = 0;
+  std::u16string CurrentText;  // UTF-16
+  std::int32_t CharIndex = 0;  // 1-based in CurrentText; 0 after a text ended
+  std::u16string CurrentChar;  // UTF-16, one character
+  Color CurrentColor = kBlack;
+  std::int32_t GlyphWidth = 0;   // measured width - 1
+  std::int32_t GlyphColumn = 1;  // next column of the glyph surface to feed
+};
+
+class TickerEngine {
+ public:
+  // Surfaces for a screen of these twips per pixel: 16 x 16 and 20 x 20 at 15.
+  TickerEngine(Graphics& graphics, RandomSource& random, int twipsPerPixelX, int twipsPerPixelY);
+
+  // Steps of one tick before the icon is built: fetch the next glyph when the
+  // current one is fed, move the canvas two pixels left, feed two glyph
+  // columns into its right edge and publish it to Picture1.
+  void ScrollAndPublish(const basRuvoZava& module, std::int32_t questionColor,
+                        std::int32_t answerColor);
+  // The tick's last step, after the icon has gone to the shell.
+  void AdvanceColumn() { fields_.GlyphColumn += 2; }
+  // A whole tick, for callers that build no icon.
+  void Tick(const basRuvoZava& module, std::int32_t questionColor, std::int32_t answerColor) {
+    ScrollAndPublish(module, questionColor, answerColor);
+    AdvanceColumn();
+  }
+
+  // Advances the text stream by one character and draws it into the glyph
+  // surface.
+  void NextGlyph(const basRuvoZava& module, std::int32_t questionColor, std::int32_t answerColor);
+
+  // Left click while a question scrolls: the rest of the question is dropped
+  // and the answer starts at the next tick, without a gap. False (nothing
+  // changed) in any other phase.
+  bool SkipToAnswer();
+  // A new question file was loaded: the next tick starts a new question.
+  void ResetForNewFile();
+
+  const TickerFields& Fields() const { return fields_; }
+  const Surface& TrayCanvas() const { return canvas_; }
+  const Surface& Picture1() const { return picture1_; }
+  const Surface& Picture2() const { return glyph_; }
+  int CanvasWidth() const { return canvas_.Width(); }
+  int CanvasHeight() const { return canvas_.Height(); }
+
+ private:
+  Graphics& graphics_;
+  RandomSource& random_;
+  TickerFields fields_;
+  // The answer of the question on screen, cut when the question is picked:
+  // a list replaced while the ticker holds an index can then neither be read
+  // out of range nor pair a question with another record's answer.
+  std::u16string pendingAnswer_;
+  Surface canvas_;
+  Surface picture1_;
+  Surface glyph_;
+};
+
+}  // namespace kx
