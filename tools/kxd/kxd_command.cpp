@@ -1,0 +1,175 @@
+#include "kxd_command.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+#include "delimited_reader.h"
+#include "forms/files_std.h"
+#include "quiz_builder.h"
+#include "quiz_checker.h"
+#include "quiz_dump.h"
+
+namespace kx {
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: kxd build INPUT -o OUTPUT.kxd [--csv | --tsv]\n"
+    "       kxd check FILE.kxd...\n"
+    "       kxd dump FILE.kxd [-o OUTPUT.csv]\n"
+    "       kxd help\n"
+    "\n"
+    "Writes and reads quiz question files: records of 351 bytes in code page 932,\n"
+    "the question in bytes 1-288, the answer in bytes 289-348, a space, CR LF.\n"
+    "\n"
+    "  build  Turns a UTF-8 CSV or TSV file, one question and its answer per row,\n"
+    "         into a question file. TSV when the name ends in .tsv or the first\n"
+    "         line holds more tabs than commas, unless --csv or --tsv says so.\n"
+    "         A header row (question,answer or 問題,解答) is skipped. Every row\n"
+    "         that cannot be stored faithfully is reported as INPUT:LINE: ...;\n"
+    "         then nothing is written.\n"
+    "  check  Reports what is wrong with question files, record by record.\n"
+    "  dump   Writes the records as UTF-8 CSV, as the ticker shows them, to\n"
+    "         standard output or to OUTPUT.csv.\n"
+    "\n"
+    "Exit status: 0 done, 1 rows refused or problems found, 2 bad usage or a\n"
+    "file that cannot be read or written.\n";
+
+int UsageError(std::ostream& err, std::string_view message) {
+  err << "kxd: " << message << "\nTry 'kxd help'.\n";
+  return kExitUsage;
+}
+
+std::optional<std::u16string> ToPath(const std::string& arg) {
+  try {
+    return std::filesystem::path(arg).u16string();
+  } catch (const std::system_error&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<std::string> ReadFile(const std::string& name, std::ostream& err) {
+  const auto path = ToPath(name);
+  std::optional<std::string> bytes;
+  if (path) bytes = StdFiles().ReadWhole(*path);
+  if (!bytes) err << name << ": cannot be read\n";
+  return bytes;
+}
+
+bool WriteFile(const std::string& name, std::string_view bytes, std::ostream& err) {
+  const auto path = ToPath(name);
+  if (path && StdFiles().ReplaceWhole(*path, bytes)) return true;
+  err << name << ": cannot be written\n";
+  return false;
+}
+
+struct Arguments {
+  std::vector<std::string> files;
+  std::string output;
+  char delimiter = 0;  // 0: find out from the input
+};
+
+// Files and the options a command allows; nullopt after reporting a misuse.
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, bool allowOutput,
+                                        bool allowFormat, std::ostream& err) {
+  Arguments parsed;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (allowOutput && (arg == "-o" || arg == "--output")) {
+      if (i + 1 == args.size()) {
+        UsageError(err, arg + " needs a file name");
+        return std::nullopt;
+      }
+      parsed.output = args[++i];
+    } else if (allowOutput && arg.starts_with("--output=")) {
+      parsed.output = arg.substr(9);
+    } else if (allowFormat && (arg == "--csv" || arg == "--tsv")) {
+      parsed.delimiter = arg == "--csv" ? ',' : '\t';
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      UsageError(err, "unknown option '" + arg + "' for " + args[0]);
+      return std::nullopt;
+    } else {
+      parsed.files.push_back(arg);
+    }
+  }
+  return parsed;
+}
+
+int Build(const std::vector<std::string>& args, std::ostream& err) {
+  const auto parsed = ParseArguments(args, true, true, err);
+  if (!parsed) return kExitUsage;
+  if (parsed->files.size() != 1) return UsageError(err, "build takes one input file");
+  if (parsed->output.empty()) return UsageError(err, "build needs -o OUTPUT.kxd");
+  const std::string& input = parsed->files[0];
+  const auto bytes = ReadFile(input, err);
+  if (!bytes) return kExitUsage;
+  const char delimiter =
+      parsed->delimiter != 0 ? parsed->delimiter : DetectDelimiter(input, *bytes);
+  const BuiltQuiz quiz = BuildQuiz(*bytes, delimiter);
+  if (!quiz.refusals.empty()) {
+    for (const Refusal& refusal : quiz.refusals) err << FormatRefusal(input, refusal) << '\n';
+    err << input << ": " << quiz.refusals.size()
+        << (quiz.refusals.size() == 1 ? " problem" : " problems") << "; " << parsed->output
+        << " not written\n";
+    return kExitProblems;
+  }
+  return WriteFile(parsed->output, quiz.records, err) ? kExitOk : kExitUsage;
+}
+
+int Check(const std::vector<std::string>& args, std::ostream& err) {
+  const auto parsed = ParseArguments(args, false, false, err);
+  if (!parsed) return kExitUsage;
+  if (parsed->files.empty()) return UsageError(err, "check needs a question file");
+  int status = kExitOk;
+  for (const std::string& file : parsed->files) {
+    const auto bytes = ReadFile(file, err);
+    if (!bytes) {
+      status = kExitUsage;
+      continue;
+    }
+    const auto problems = CheckQuiz(*bytes);
+    for (const QuizProblem& problem : problems) err << FormatProblem(file, problem) << '\n';
+    if (!problems.empty() && status == kExitOk) status = kExitProblems;
+  }
+  return status;
+}
+
+int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const auto parsed = ParseArguments(args, true, false, err);
+  if (!parsed) return kExitUsage;
+  if (parsed->files.size() != 1) return UsageError(err, "dump takes one question file");
+  const std::string& file = parsed->files[0];
+  const auto bytes = ReadFile(file, err);
+  if (!bytes) return kExitUsage;
+  const DumpedQuiz dump = DumpQuiz(*bytes);
+  if (parsed->output.empty()) {
+    out << dump.csv;
+  } else if (!WriteFile(parsed->output, dump.csv, err)) {
+    return kExitUsage;
+  }
+  if (dump.recordCount == 0) {
+    err << file << ": no complete record (the ticker would show its built-in sample)\n";
+    return kExitProblems;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunKxd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) return UsageError(err, "no command given");
+  const std::string& command = args[0];
+  const auto asksForHelp = [](const std::string& arg) { return arg == "--help" || arg == "-h"; };
+  if (command == "help" || std::any_of(args.begin(), args.end(), asksForHelp)) {
+    out << kUsage;
+    return kExitOk;
+  }
+  if (command == "build") return Build(args, err);
+  if (command == "check") return Check(args, err);
+  if (command == "dump") return Dump(args, out, err);
+  return UsageError(err, "unknown command '" + command + "'");
+}
+
+}  // namespace kx
