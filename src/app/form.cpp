@@ -27,9 +27,13 @@ void frmRuvoZava::Form_Unload() { platform_.timer.SetEnabled(false); }
 void frmRuvoZava::SetUpWindow() { platform_.window.Hide(); }
 void frmRuvoZava::CreateTickerSurfaces() {}
 void frmRuvoZava::PlaceIconAndLink() {}
-void frmRuvoZava::LoadSettingsStep() {}
-void frmRuvoZava::ReadQuestionFilePath() {}
-void frmRuvoZava::SetTimerInterval() {}
+void frmRuvoZava::LoadSettingsStep() {
+  settings = LoadSettings(platform_.files, module_.IniPath);
+}
+void frmRuvoZava::ReadQuestionFilePath() {
+  module_.QuestionFilePath = kx::ReadQuestionFilePath(platform_.files, module_.IniPath);
+}
+void frmRuvoZava::SetTimerInterval() { platform_.timer.SetInterval(TimerIntervalOf(settings)); }
 void frmRuvoZava::DrawSelectorsAndSpeed() {}
 void frmRuvoZava::ResetTicker() {}
 void frmRuvoZava::FillTrayRecord() {}

@@ -8,6 +8,7 @@
 
 #include "app/module.h"
 #include "forms/platform.h"
+#include "settings/settings.h"
 
 namespace kx {
 
@@ -57,6 +58,11 @@ class frmRuvoZava {
   void ClientClick(Point at);
   // Whether the pointer shows the hand cursor there (over the link).
   bool ShowsHandCursor(Point at) const;
+
+  // Speed and colours: read at start-up; the settings window changes them
+  // within their ranges and stores them with
+  // kx::SaveSettings(files, IniPath, settings) when it closes.
+  Settings settings;
 
  private:
   // Start-up steps of Form_Load, in their order.

@@ -1,0 +1,39 @@
+#pragma once
+// The text encodings a settings file may be stored in. Files without a byte
+// order mark hold code page 932 bytes; a UTF-8 or UTF-16LE mark selects that
+// encoding, as the platform's profile functions honour it. The ini parser
+// works on code page 932 or UTF-8 bytes (std::string): in both, the ASCII
+// bytes it looks for never occur inside another character, except as the
+// second byte of a code page 932 double-byte character, which it steps over.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kx {
+
+enum class IniEncoding { kCp932, kUtf8, kUtf16Le };
+
+struct IniText {
+  IniEncoding encoding = IniEncoding::kCp932;
+  // Code page 932 bytes for kCp932, UTF-8 for the others; without the mark.
+  std::string text;
+};
+
+// Splits off the byte order mark. UTF-16LE content is turned into UTF-8 so
+// the parser sees bytes; nothing when it is not valid UTF-16.
+std::optional<IniText> DecodeIniFile(std::string_view bytes);
+
+// The file's bytes again, mark included. Exactly the original bytes when
+// `text` came unchanged from DecodeIniFile.
+std::string EncodeIniFile(const IniText& text);
+
+// UTF-8 <-> UTF-16. Invalid UTF-8 sequences become U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view utf16);
+
+// Code page 932 bytes of `text`; a character without a code page 932 form
+// becomes "?", as the platform's converter writes it.
+std::string Cp932OrQuestionMarks(std::u16string_view text);
+
+}  // namespace kx

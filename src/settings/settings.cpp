@@ -1,0 +1,97 @@
+#include "settings/settings.h"
+
+#include <algorithm>
+
+#include "app/messages.h"
+#include "settings/profile.h"
+#include "text/cp932.h"
+
+namespace kx {
+namespace {
+
+constexpr std::string_view kScrollSection = "SCROLL";
+constexpr std::string_view kSpeedKey = "SPEED";
+constexpr std::string_view kColorSection = "COLOR";
+constexpr std::string_view kQuestionKey = "QUESTION";
+constexpr std::string_view kAnswerKey = "ANSWER";
+constexpr std::string_view kFilePathSection = "FilePath";
+constexpr std::string_view kFileKey = "KX_FILE";
+
+// The platform hands the path over in a 256-byte buffer with its NUL.
+constexpr std::size_t kPathBytes = 255;
+
+template <typename T>
+T ValueOrDefault(T saved, T defaultValue, T last) {
+  if (saved == kNotSet) return defaultValue;
+  return std::clamp(saved, T{0}, last);
+}
+
+// The longest start of `bytes` of at most `limit` bytes that ends between
+// two code page 932 characters.
+std::string_view CutBetweenCharacters(std::string_view bytes, std::size_t limit) {
+  std::size_t at = 0;
+  while (at < bytes.size()) {
+    const auto byte = static_cast<unsigned char>(bytes[at]);
+    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    const std::size_t length = lead && at + 1 < bytes.size() ? 2 : 1;
+    if (at + length > limit) break;
+    at += length;
+  }
+  return bytes.substr(0, at);
+}
+
+}  // namespace
+
+Settings LoadSettings(Files& files, std::u16string_view iniPath) {
+  const auto ini = LoadIniFile(files, iniPath).value_or(IniFile());
+  Settings settings;
+  // The platform's integer is narrowed to its low 16 bits, taken as signed.
+  settings.SpeedSaved = static_cast<std::int16_t>(
+      static_cast<std::uint16_t>(ini.ReadInt(kScrollSection, kSpeedKey, kNotSet) & 0xFFFF));
+  settings.QuestionColorSaved = ini.ReadInt(kColorSection, kQuestionKey, kNotSet);
+  settings.AnswerColorSaved = ini.ReadInt(kColorSection, kAnswerKey, kNotSet);
+
+  settings.SpeedLevel = ValueOrDefault<std::int16_t>(settings.SpeedSaved, 1, kSlowestSpeed);
+  settings.QuestionColor = ValueOrDefault(settings.QuestionColorSaved, 0, kLastColor);
+  settings.AnswerColor = ValueOrDefault(settings.AnswerColorSaved, 1, kLastColor);
+  return settings;
+}
+
+void SaveSettings(Files& files, std::u16string_view iniPath, Settings& settings) {
+  const bool speedChanged = settings.SpeedLevel != settings.SpeedSaved;
+  const bool questionChanged = settings.QuestionColor != settings.QuestionColorSaved;
+  const bool answerChanged = settings.AnswerColor != settings.AnswerColorSaved;
+  if (!speedChanged && !questionChanged && !answerChanged) return;
+
+  auto ini = LoadIniFile(files, iniPath);
+  if (!ini) return;
+  if (speedChanged) {
+    (void)ini->WriteString(kScrollSection, kSpeedKey, std::to_string(settings.SpeedLevel));
+  }
+  if (questionChanged) {
+    (void)ini->WriteString(kColorSection, kQuestionKey, std::to_string(settings.QuestionColor));
+  }
+  if (answerChanged) {
+    (void)ini->WriteString(kColorSection, kAnswerKey, std::to_string(settings.AnswerColor));
+  }
+  if (!files.ReplaceWhole(iniPath, ini->Bytes())) return;
+  settings.SpeedSaved = settings.SpeedLevel;
+  settings.QuestionColorSaved = settings.QuestionColor;
+  settings.AnswerColorSaved = settings.AnswerColor;
+}
+
+int TimerIntervalOf(const Settings& settings) { return (settings.SpeedLevel + 1) * 50; }
+
+std::u16string ReadQuestionFilePath(Files& files, std::u16string_view iniPath) {
+  const auto value = ReadProfileString(files, iniPath, kFilePathSection, kFileKey);
+  if (!value) return {};
+  return CutAtNul(DecodeCp932(CutBetweenCharacters(*value, kPathBytes)));
+}
+
+bool WriteQuestionFilePath(Files& files, std::u16string_view iniPath, std::u16string_view path) {
+  const auto bytes = EncodeCp932(path);
+  if (!bytes) return false;
+  return WriteProfileString(files, iniPath, kFilePathSection, kFileKey, *bytes);
+}
+
+}  // namespace kx
