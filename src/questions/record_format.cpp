@@ -1,5 +1,8 @@
 #include "questions/record_format.h"
 
+#include <cassert>
+#include <limits>
+
 #include "text/cp932.h"
 
 namespace kx {
@@ -35,10 +38,15 @@ std::string ToAnsiTrimmed(std::u16string_view text) {
 }
 
 std::int16_t AnsiLength(std::u16string_view text) {
-  return static_cast<std::int16_t>(ToAnsiTrimmed(text).size());
+  // A count that does not fit is clamped, never wrapped to a negative one.
+  const std::size_t length = ToAnsiTrimmed(text).size();
+  constexpr auto kLargest = static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max());
+  return static_cast<std::int16_t>(length < kLargest ? length : kLargest);
 }
 
 std::u16string AnsiField(std::string_view bytes, std::int16_t position, std::int16_t count) {
+  assert(position >= 0 && count >= 0 && "field position and count are never negative");
+  assert((count == 0 || position >= 1) && "field positions count from 1");
   std::string_view field;
   if (count == 0) {
     field = bytes.substr(0, position < 0 ? 0 : static_cast<std::size_t>(position));

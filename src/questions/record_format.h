@@ -17,7 +17,7 @@ inline constexpr int kRecordSize = 351;
 inline constexpr int kQuestionBytes = 288;
 inline constexpr int kAnswerPosition = 289;  // 1-based
 inline constexpr int kAnswerBytes = 60;
-inline constexpr int kLineBytes = 349;       // a record without its CR LF
+inline constexpr int kLineBytes = 349;  // a record without its CR LF
 // Record sizes of the two older formats, refused with a message of their own.
 inline constexpr int kOldRecordSizes[] = {211, 279};
 
@@ -31,7 +31,8 @@ std::int16_t AnsiLength(std::u16string_view text);
 
 // count 0: the first `position` bytes. Otherwise `count` bytes from 1-based
 // byte `position` (fewer where the bytes end; none past the end). The field
-// is converted to text and ordinary spaces are removed at both ends.
+// is converted to text and ordinary spaces (U+0020) are removed at both
+// ends. The ideographic space U+3000 is text: a writer may indent with it.
 std::u16string AnsiField(std::string_view bytes, std::int16_t position, std::int16_t count);
 
 // The bytes without their trailing spaces: ToAnsiTrimmed for a line that is
@@ -39,7 +40,10 @@ std::u16string AnsiField(std::string_view bytes, std::int16_t position, std::int
 // character, so this never splits one.
 std::string_view TrimTrailingSpaces(std::string_view bytes);
 
-// The question and answer of one record line (code page 932, without CR LF).
+// The question and answer of one record line (code page 932, without CR LF):
+// bytes 1-288 and bytes 289-348, trimmed. Byte 349 never belongs to either.
+// The same as ToAnsiTrimmed of the decoded line followed by AnsiField, without
+// the round trip through UTF-16.
 std::u16string QuestionOf(std::string_view line);
 std::u16string AnswerOf(std::string_view line);
 
