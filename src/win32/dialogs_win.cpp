@@ -1,0 +1,60 @@
+#include "win32/dialogs_win.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "text/cp932.h"
+#include "win32/wide_text.h"
+
+namespace kx::win {
+
+#if !defined(_WIN64)
+// The record as first defined: what the 32-bit program has always passed.
+static_assert(OPENFILENAME_SIZE_VERSION_400W == 76, "OPENFILENAMEW as first defined");
+#endif
+
+bool FitsCp932Buffer(std::u16string_view path, std::uint32_t bufferBytes) {
+  const auto bytes = EncodeCp932(path);
+  return bytes && bytes->size() < bufferBytes;
+}
+
+int DialogsWin::MessageBox(std::u16string_view text, std::u16string_view title,
+                           std::uint32_t style) {
+  const std::wstring wideText = ToWide(text);
+  const std::wstring wideTitle = ToWide(title);
+  return ::MessageBoxW(owner_(), wideText.c_str(), wideTitle.c_str(), style);
+}
+
+std::optional<std::u16string> DialogsWin::OpenFile(const OpenFileRequest& request) {
+  const std::wstring filter = ToWide(request.filter);
+  const std::wstring initialDir = ToWide(request.initialDir);
+  const std::wstring title = ToWide(request.title);
+  std::vector<wchar_t> file(request.maxFile == 0 ? 1 : request.maxFile, L'\0');
+  std::vector<wchar_t> fileTitle(file.size(), L'\0');
+
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+  dialog.hwndOwner = owner_();
+  dialog.hInstance = instance_;
+  dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
+  dialog.nFilterIndex = request.filterIndex;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrFileTitle = fileTitle.data();
+  dialog.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
+  dialog.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+  dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  dialog.Flags = request.flags;
+  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+
+  file.back() = L'\0';
+  std::u16string path = FromWide(file.data());
+  // The path is stored in the settings file as code page 932 bytes: a name
+  // that has no such form, or is too long for the buffer, would come back as
+  // another file.
+  if (!FitsCp932Buffer(path, static_cast<std::uint32_t>(file.size()))) return std::nullopt;
+  return path;
+}
+
+}  // namespace kx::win

@@ -1,0 +1,48 @@
+#pragma once
+// Text rasterising with GDI into DIB sections, and icons built from pixels.
+
+#include "win32/windows_api.h"
+
+#include <memory>
+#include <optional>
+
+#include "forms/graphics.h"
+#include "win32/icon_win.h"
+#include "win32/scoped_win.h"
+
+namespace kx::win {
+
+class GraphicsWin final : public Graphics {
+ public:
+  // `instance` holds the program icon resource.
+  explicit GraphicsWin(HINSTANCE instance);
+
+  void SelectGlyphFont(std::u16string_view face, int points) override;
+  void SelectWindowFont(std::u16string_view face, float points) override;
+  // Without anti-aliasing: every drawn pixel is exactly `color`, so the
+  // ticker's columns show the text colour and nothing in between.
+  int DrawGlyph(std::u16string_view character, Color color, Surface& target) override;
+  int DrawText(Surface& target, Point at, std::u16string_view text, Color color) override;
+  std::unique_ptr<Icon> MakeIcon(const Surface& picture) override;
+  const Icon& ProgramIcon() override;
+
+  // The face the glyph font really uses (after any fallback).
+  const std::u16string& GlyphFace() const { return glyphFace_; }
+  const std::u16string& WindowFace() const { return windowFace_; }
+
+ private:
+  int Draw(HFONT font, Surface& target, Point at, std::u16string_view text, Color color);
+
+  HINSTANCE instance_;
+  int dpiY_ = 96;
+  UniqueFont glyphFont_;
+  UniqueFont windowFont_;
+  std::u16string glyphFace_;
+  std::u16string windowFace_;
+  std::optional<IconWin> programIcon_;
+};
+
+// Whether the system has a font family of this name.
+bool IsFontInstalled(std::u16string_view face);
+
+}  // namespace kx::win

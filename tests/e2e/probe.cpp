@@ -1,0 +1,110 @@
+// A small helper for the end-to-end tests: looks at windows and processes
+// of the Wine session the way a user would see them, and prints what it
+// finds as UTF-8 lines.
+//
+//   probe window TITLE         "hidden", "visible" or "absent" (exit 0/0/1)
+//   probe box-text TITLE       the text of the message box with this title
+//   probe press-ok TITLE       clicks the OK button of that message box
+//   probe processes NAME       how many processes run this program file
+//   probe close TITLE          asks the window with this title to close
+//   probe hold TITLE SECONDS   keeps a hidden window with this title open
+#include <tlhelp32.h>
+#include <windows.h>
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+void Print(const std::wstring& text) {
+  const std::wstring line = text + L"\n";
+  const int size = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), bytes.data(), size,
+                      nullptr, nullptr);
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
+            &written, nullptr);
+}
+
+// A message box is a dialog (class "#32770") whose text is its static
+// control 0xFFFF.
+HWND FindBox(const wchar_t* title) { return FindWindowW(L"#32770", title); }
+
+int Window(const wchar_t* title) {
+  const HWND window = FindWindowW(nullptr, title);
+  if (window == nullptr) {
+    Print(L"absent");
+    return 1;
+  }
+  Print(IsWindowVisible(window) ? L"visible" : L"hidden");
+  return 0;
+}
+
+int BoxText(const wchar_t* title) {
+  const HWND box = FindBox(title);
+  if (box == nullptr) return 1;
+  wchar_t text[1024] = {};
+  GetDlgItemTextW(box, 0xFFFF, text, 1024);
+  Print(text);
+  return 0;
+}
+
+int PressOk(const wchar_t* title) {
+  const HWND box = FindBox(title);
+  if (box == nullptr) return 1;
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  return 0;
+}
+
+int Close(const wchar_t* title) {
+  const HWND window = FindWindowW(nullptr, title);
+  if (window == nullptr) return 1;
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  return 0;
+}
+
+int Processes(const wchar_t* name) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 1;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  int count = 0;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more;
+       more = Process32NextW(snapshot, &entry)) {
+    if (_wcsicmp(entry.szExeFile, name) == 0) ++count;
+  }
+  CloseHandle(snapshot);
+  Print(std::to_wstring(count));
+  return 0;
+}
+
+int Hold(const wchar_t* title, int seconds) {
+  const HWND window = CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                                      nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (window == nullptr) return 1;
+  Print(L"holding");
+  const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+  while (GetTickCount() < end) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(50);
+  }
+  DestroyWindow(window);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) return 2;
+  const std::wstring command = argv[1];
+  if (command == L"window") return Window(argv[2]);
+  if (command == L"box-text") return BoxText(argv[2]);
+  if (command == L"press-ok") return PressOk(argv[2]);
+  if (command == L"close") return Close(argv[2]);
+  if (command == L"processes") return Processes(argv[2]);
+  if (command == L"hold" && argc >= 4) return Hold(argv[2], _wtoi(argv[3]));
+  return 2;
+}

@@ -1,0 +1,180 @@
+// Environment, timer, graphics and window of the binding against the real
+// (Wine's) Win32.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/form.h"
+#include "fake/fake_platform.h"
+#include "version.h"
+#include "win32/environment_win.h"
+#include "win32/font_choice.h"
+#include "win32/graphics_win.h"
+#include "win32/timer_win.h"
+#include "win32/window_win.h"
+#include "win32/windows_api.h"
+
+namespace kx::win {
+namespace {
+
+// A plain hidden top-level window, destroyed at the end of the scope.
+class ScratchWindow {
+ public:
+  explicit ScratchWindow(const wchar_t* title)
+      : window_(CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr)) {}
+  ScratchWindow(const ScratchWindow&) = delete;
+  ScratchWindow& operator=(const ScratchWindow&) = delete;
+  ~ScratchWindow() { DestroyWindow(window_); }
+  HWND Get() const { return window_; }
+
+ private:
+  HWND window_;
+};
+
+TEST(EnvironmentWin, FindsHiddenTopLevelWindowsByExactTitle) {
+  EnvironmentWin environment;
+  EXPECT_FALSE(environment.TopLevelWindowExists(u"kx 探す窓"));
+  {
+    const ScratchWindow window(L"kx 探す窓");
+    ASSERT_NE(window.Get(), nullptr);
+    EXPECT_TRUE(environment.TopLevelWindowExists(u"kx 探す窓"));
+    EXPECT_FALSE(environment.TopLevelWindowExists(u"kx 探す"));
+  }
+  EXPECT_FALSE(environment.TopLevelWindowExists(u"kx 探す窓"));
+}
+
+TEST(EnvironmentWin, ReadsTheVersionRecordAndTheProgramFolder) {
+  EnvironmentWin environment;
+  const ProgramVersion version = environment.Version();
+  EXPECT_EQ(version.major, KX_VERSION_MAJOR);
+  EXPECT_EQ(version.minor, KX_VERSION_MINOR);
+  const std::u16string folder = environment.ProgramFolder();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(folder.back(), u'\\');
+  EXPECT_EQ(ProgramFilePath().substr(0, folder.size()), folder);
+  const ScreenMetrics screen = environment.Screen();
+  EXPECT_GT(screen.widthPixels, 0);
+  EXPECT_GT(screen.dpiY, 0);
+  EXPECT_GT(screen.captionHeight, 0);
+}
+
+TEST(TimerWin, TicksOnlyWhileEnabled) {
+  const ScratchWindow window(L"kx timer");
+  TimerWin timer([&] { return window.Get(); });
+  MSG message{};
+  const auto ticked = [&] {
+    Sleep(60);
+    bool any = false;
+    while (PeekMessageW(&message, window.Get(), WM_TIMER, WM_TIMER, PM_REMOVE)) {
+      any = any || message.wParam == kTimer1Id;
+    }
+    return any;
+  };
+  timer.SetInterval(10);
+  EXPECT_FALSE(ticked());
+  timer.SetEnabled(true);
+  EXPECT_TRUE(ticked());
+  timer.SetEnabled(false);
+  (void)ticked();  // a tick may have been queued before the kill
+  EXPECT_FALSE(ticked());
+  EXPECT_EQ(timer.Interval(), 10);
+}
+
+class GraphicsWinTest : public ::testing::Test {
+ protected:
+  GraphicsWin graphics_{GetModuleHandleW(nullptr)};
+};
+
+TEST_F(GraphicsWinTest, AMissingFaceFallsBackToAnInstalledGothic) {
+  graphics_.SelectGlyphFont(u"no such face kx", 11);
+  const auto& face = graphics_.GlyphFace();
+  const auto* end = std::end(kGothicFallbacks);
+  if (std::find(std::begin(kGothicFallbacks), end, face) == end) {
+    GTEST_SKIP() << "no Japanese Gothic face installed";
+  }
+  EXPECT_TRUE(IsFontInstalled(face));
+}
+
+TEST_F(GraphicsWinTest, GlyphsAreDrawnInExactlyTheirColourAndMeasured) {
+  graphics_.SelectGlyphFont(u"ＭＳ ゴシック", 11);
+  constexpr Color kGreen = 0x0000FF00;
+  constexpr Color kOrange = 0x0020C0FF;
+  for (const auto& [character, color] :
+       {std::pair{std::u16string(u"荒"), kGreen}, std::pair{std::u16string(u"A"), kOrange}}) {
+    Surface glyph(20, 20);
+    const int width = graphics_.DrawGlyph(character, color, glyph);
+    EXPECT_GT(width, 0);
+    EXPECT_LE(width, 20);
+    const auto pixels = glyph.Pixels();
+    const auto lit = std::count(pixels.begin(), pixels.end(), color);
+    const auto dark = std::count(pixels.begin(), pixels.end(), kBlack);
+    EXPECT_GT(lit, 4) << "the character left no pixels";
+    EXPECT_EQ(static_cast<std::size_t>(lit + dark), pixels.size()) << "blended pixels";
+  }
+  Surface wide(20, 20);
+  Surface narrow(20, 20);
+  EXPECT_GT(graphics_.DrawGlyph(u"川", kGreen, wide), graphics_.DrawGlyph(u"a", kGreen, narrow));
+}
+
+TEST_F(GraphicsWinTest, IconsShowExactlyThePicture) {
+  Surface picture(16, 16);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x)
+      picture.Set(x, y,
+                  Rgb(static_cast<std::uint8_t>(x * 16), 0x40, static_cast<std::uint8_t>(y * 16)));
+  }
+  const auto icon = graphics_.MakeIcon(picture);
+  const HICON handle = HandleOf(icon.get());
+  ASSERT_NE(handle, nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(handle, &info));
+  const UniqueBitmap colour(info.hbmColor);
+  const UniqueBitmap mask(info.hbmMask);
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = 16;
+  format.bmiHeader.biHeight = -16;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  std::uint32_t bits[256] = {};
+  const WindowDc screen(nullptr);
+  ASSERT_EQ(GetDIBits(screen.Get(), colour.Get(), 0, 16, bits, &format, DIB_RGB_COLORS), 16);
+  for (int i = 0; i < 256; ++i) {
+    const std::uint32_t bgr = bits[i] & 0x00FFFFFFu;
+    const Color color = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+    ASSERT_EQ(color, picture.Pixels()[static_cast<std::size_t>(i)]) << "pixel " << i;
+  }
+  EXPECT_NE(HandleOf(&graphics_.ProgramIcon()), nullptr);
+}
+
+TEST(WindowWin, IsHiddenFoundByTitleAndLosesItsCaption) {
+  fake::FakePlatform fake;
+  const Platform services = fake.Services();
+  basRuvoZava module;
+  frmRuvoZava form(services, module);
+  WindowWin window(GetModuleHandleW(nullptr));
+  ASSERT_TRUE(window.Create(form));
+  EXPECT_FALSE(IsWindowVisible(window.Handle()));
+  EXPECT_EQ(FindWindowW(nullptr, L"KX_RuvoZava"), window.Handle());
+  RECT client{};
+  GetClientRect(window.Handle(), &client);
+  EXPECT_EQ(client.right, 280);
+  EXPECT_EQ(client.bottom, 95);
+
+  const Point outer = window.OuterSize();
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  window.RemoveCaption(outer.x, outer.y - caption);
+  EXPECT_EQ(GetWindowLongPtrW(window.Handle(), GWL_STYLE) & WS_CAPTION, 0);
+  EXPECT_EQ(window.OuterSize(), (Point{outer.x, outer.y - caption}));
+
+  window.Unload();
+  EXPECT_EQ(window.Handle(), nullptr);
+  EXPECT_EQ(FindWindowW(nullptr, L"KX_RuvoZava"), nullptr);
+  MSG quit{};
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
+}  // namespace kx::win
