@@ -8,8 +8,9 @@
 //   probe processes NAME       how many processes run this program file
 //   probe close TITLE          asks the window with this title to close
 //   probe hold TITLE SECONDS   keeps a hidden window with this title open
-#include <tlhelp32.h>
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <cwchar>
 #include <string>
