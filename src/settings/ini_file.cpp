@@ -39,11 +39,19 @@ char FoldAscii(char byte) {
   return (byte >= 'a' && byte <= 'z') ? static_cast<char>(byte - 32) : byte;
 }
 
+std::uint32_t DigitValue(char byte) {
+  if (byte >= '0' && byte <= '9') return static_cast<std::uint32_t>(byte - '0');
+  if (byte >= 'a' && byte <= 'z') return static_cast<std::uint32_t>(byte - 'a') + 10;
+  if (byte >= 'A' && byte <= 'Z') return static_cast<std::uint32_t>(byte - 'A') + 10;
+  return 99;
+}
+
 bool SameName(std::string_view a, std::string_view b, bool doubleBytes) {
   if (a.size() != b.size()) return false;
   for (std::size_t at = 0; at < a.size();) {
     const std::size_t length = CharLength(a, at, doubleBytes);
     if (length == 2) {
+      // Only ASCII letters have case here, as in the platform's comparison.
       if (a.substr(at, 2) != b.substr(at, 2)) return false;
     } else if (FoldAscii(a[at]) != FoldAscii(b[at])) {
       return false;
@@ -230,9 +238,17 @@ std::int32_t IniFile::ReadInt(std::string_view section, std::string_view key,
     negative = digits[at] == '-';
     ++at;
   }
+  // The platform also takes "0x", "0o" and "0b" for bases 16, 8 and 2.
+  std::uint32_t base = 10;
+  if (at + 1 < digits.size() && digits[at] == '0') {
+    base = digits[at + 1] == 'x' ? 16 : digits[at + 1] == 'o' ? 8 : digits[at + 1] == 'b' ? 2 : 10;
+    if (base != 10) at += 2;
+  }
   std::uint32_t total = 0;
-  for (; at < digits.size() && digits[at] >= '0' && digits[at] <= '9'; ++at) {
-    total = total * 10u + static_cast<std::uint32_t>(digits[at] - '0');
+  for (; at < digits.size(); ++at) {
+    const std::uint32_t digit = DigitValue(digits[at]);
+    if (digit >= base) break;
+    total = total * base + digit;
   }
   if (negative) total = 0u - total;
   return static_cast<std::int32_t>(total);

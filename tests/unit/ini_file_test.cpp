@@ -53,8 +53,10 @@ TEST(IniFileRead, StepsOverSecondBytesOfDoubleByteCharacters) {
                                      "a",
                                      "k"),
             "\x8F\x5D");
-  // A second byte that looks like a lower-case letter is not folded.
-  EXPECT_EQ(IniFile("[S]\r\n\x82\x61=1\r\n").ReadString("S", "\x82\x41"), std::nullopt);
+  // A second byte that looks like a letter is not folded, and full-width
+  // letters have no case here: "ａ" does not find "Ａ".
+  EXPECT_EQ(IniFile("[S]\r\n\x83\x61=1\r\n").ReadString("S", "\x83\x41"), std::nullopt);
+  EXPECT_EQ(IniFile("[S]\r\n\x82\x60=1\r\n").ReadString("S", "\x82\x81"), std::nullopt);
 }
 
 TEST(IniFileRead, ReadsUtf16AndUtf8FilesAsCodePage932) {
@@ -73,9 +75,11 @@ TEST(IniFileRead, ReadsIntegersAsSignAndLeadingDigits) {
     const char* value;
     std::int32_t expected;
   } cases[] = {
-      {"2", 2},     {"+7", 7},     {"-1", -1}, {"  3", 3},        {"12abc", 12},
-      {"abc", 0},   {"0x10", 0},   {"- 5", 0}, {"+-5", 0},        {"007", 7},
-      {"\"4\"", 4}, {"\" 4\"", 4}, {"3.9", 3}, {"4294967297", 1}, {"2147483648", -2147483647 - 1},
+      {"2", 2},      {"+7", 7},    {"-1", -1},        {"  3", 3},
+      {"12abc", 12}, {"abc", 0},   {"0x10", 16},      {"-0x10", -16},
+      {"0b101", 5},  {"0o17", 15}, {"010", 10},       {"0xg", 0},
+      {"- 5", 0},    {"+-5", 0},   {"007", 7},        {"\"4\"", 4},
+      {"\" 4\"", 4}, {"3.9", 3},   {"4294967297", 1}, {"2147483648", -2147483647 - 1},
   };
   for (const auto& c : cases) {
     const IniFile ini(std::string("[S]\nK=") + c.value + "\n");
