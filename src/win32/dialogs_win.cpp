@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <cstddef>
 #include <vector>
 
 #include "text/cp932.h"
@@ -9,10 +10,17 @@
 
 namespace kx::win {
 
+namespace {
+
+// The record as first defined (OPENFILENAME_SIZE_VERSION_400W), which the
+// program has always passed: it ends with lpTemplateName.
+constexpr DWORD kFirstRecordSize =
+    offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(OPENFILENAMEW::lpTemplateName);
 #if !defined(_WIN64)
-// The record as first defined: what the 32-bit program has always passed.
-static_assert(OPENFILENAME_SIZE_VERSION_400W == 76, "OPENFILENAMEW as first defined");
+static_assert(kFirstRecordSize == 76, "OPENFILENAMEW as first defined is 76 bytes");
 #endif
+
+}  // namespace
 
 bool FitsCp932Buffer(std::u16string_view path, std::uint32_t bufferBytes) {
   const auto bytes = EncodeCp932(path);
@@ -34,7 +42,7 @@ std::optional<std::u16string> DialogsWin::OpenFile(const OpenFileRequest& reques
   std::vector<wchar_t> fileTitle(file.size(), L'\0');
 
   OPENFILENAMEW dialog{};
-  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+  dialog.lStructSize = kFirstRecordSize;
   dialog.hwndOwner = owner_();
   dialog.hInstance = instance_;
   dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
