@@ -52,6 +52,15 @@ TEST(KxdCheck, FieldEndsThatCutADoubleByteCharacter) {
 }
 
 TEST(KxdCheck, BytesThatAreNoCharacters) {
+  std::string leadAt349 = Record("Q", "A");
+  leadAt349[348] = '\x82';
+  EXPECT_EQ(Problems(leadAt349),
+            Lines{"q.kxd: record 1: byte 349 (0x82) is not a single-byte character"});
+  // Also when the answer ends in a character whose second byte could lead.
+  leadAt349 = Record("Q", std::string(58, 'a') + "\x82\x88");
+  leadAt349[348] = '\x82';
+  EXPECT_EQ(Problems(leadAt349),
+            Lines{"q.kxd: record 1: byte 349 (0x82) is not a single-byte character"});
   EXPECT_EQ(Problems(Record("a\x85\x40z\xFF", "A")),
             Lines{"q.kxd: record 1: question: no code page 932 character: bytes 0x85 0x40 at byte "
                   "2 (and 1 more)"});

@@ -240,7 +240,11 @@ BuiltQuiz BuildQuiz(std::string_view input, char delimiter) {
 
 std::string FormatRefusal(std::string_view inputName, const Refusal& refusal) {
   std::string text(inputName);
-  if (refusal.line != 0) text += ":" + std::to_string(refusal.line);
+  if (refusal.line != 0) {
+    // Appended piece by piece: GCC 12 at -O3 misreads "literal" + string (-Wrestrict).
+    text += ':';
+    text += std::to_string(refusal.line);
+  }
   text += ": ";
   if (refusal.column != QuizColumn::kNone) {
     text += ColumnName(refusal.column);

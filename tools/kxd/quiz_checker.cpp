@@ -55,6 +55,8 @@ class FieldChecker {
   FieldChecker(std::string_view name, std::size_t firstByte, PairTable& pairs)
       : name_(name), base_(firstByte), pairs_(pairs) {}
 
+  bool FoundCut() const { return !cut_.empty(); }
+
   // Walks the field character by character; `problems` gets one line per kind
   // of fault, naming its first place and how often it occurs.
   void Check(std::string_view field, std::vector<std::string>& problems) {
@@ -125,10 +127,11 @@ void CheckRecord(std::string_view record, PairTable& pairs, std::vector<std::str
   const std::string_view question = record.substr(0, kQuestion);
   const std::string_view answer = record.substr(kQuestion, kAnswer);
   FieldChecker("question", 1, pairs).Check(question, problems);
-  FieldChecker("answer", kQuestion + 1, pairs).Check(answer, problems);
+  FieldChecker answerChecker("answer", kQuestion + 1, pairs);
+  answerChecker.Check(answer, problems);
   const unsigned char last = At(record, kQuestion + kAnswer);
-  if (!IsCp932LeadByte(At(record, kQuestion + kAnswer - 1)) &&
-      (IsCp932LeadByte(last) || !IsCp932SingleByte(last))) {
+  // After a cut answer, byte 349 is the cut character's second half.
+  if (!answerChecker.FoundCut() && (IsCp932LeadByte(last) || !IsCp932SingleByte(last))) {
     problems.push_back("byte 349 (" + Hex(last) + ") is not a single-byte character");
   }
   // What the ticker reads is empty exactly when the field is all spaces:
@@ -172,7 +175,10 @@ std::vector<QuizProblem> CheckQuiz(std::string_view bytes) {
 
 std::string FormatProblem(std::string_view fileName, const QuizProblem& problem) {
   std::string text(fileName);
-  if (problem.record != 0) text += ": record " + std::to_string(problem.record);
+  if (problem.record != 0) {
+    text += ": record ";  // piece by piece, as in FormatRefusal
+    text += std::to_string(problem.record);
+  }
   return text + ": " + problem.message;
 }
 
