@@ -1,12 +1,14 @@
 #include "app/form.h"
 
-#include "questions/question_loader.h"
-#include "ticker/tray_message.h"
+#include <cassert>
+
+#include "window/art_pixels.h"
+#include "window/slider_arithmetic.h"
 
 namespace kx {
 
 frmRuvoZava::frmRuvoZava(const Platform& platform, basRuvoZava& module)
-    : platform_(platform), module_(module), tray_(platform.tray, platform.graphics) {}
+    : platform_(platform), module_(module) {}
 
 void frmRuvoZava::Form_Load() {
   SetUpWindow();
@@ -23,23 +25,35 @@ void frmRuvoZava::Form_Load() {
   AddTrayIcon();
 }
 
-// Runs again when the binding destroys the window after the Exit command has
-// unloaded it: the second time only the timer call repeats.
-void frmRuvoZava::Form_Unload() {
-  platform_.timer.SetEnabled(false);
-  ticker_.reset();
-  tray_.Delete();
-}
+void frmRuvoZava::Form_Unload() { platform_.timer.SetEnabled(false); }
 
 // --- start-up steps -------------------------------------------------------
 
-void frmRuvoZava::SetUpWindow() { platform_.window.Hide(); }
-void frmRuvoZava::CreateTickerSurfaces() {
-  ticker_.emplace(platform_.graphics, platform_.random, module_.TwipsPerPixelX,
-                  module_.TwipsPerPixelY);
-  platform_.graphics.SelectGlyphFont(platform_.strings.Text(StringId::kGlyphFace), 11);
+// Hides the window, trades its caption for the drawn title band and sizes it
+// to 2100 twips high less the caption it no longer has.
+void frmRuvoZava::SetUpWindow() {
+  platform_.window.Hide();
+  const int captionHeight = platform_.environment.Screen().captionHeight;
+  const Point outer = platform_.window.OuterSize();
+  const int tppX = module_.TwipsPerPixelX;
+  const int tppY = module_.TwipsPerPixelY;
+  const int height = RoundHalfEven(2100.0f / static_cast<float>(tppY)) - captionHeight;
+  platform_.window.RemoveCaption(outer.x, height);
+  // The frame is as thick at the bottom as at the sides.
+  const int frame = outer.x - DesignClientWidth(tppX);
+  const int clientHeight = height - frame > 0 ? height - frame : 0;
+  pictures_.SetUp(MakeWindowLayout(tppX, tppY, clientHeight), platform_.environment.Colors());
+  platform_.graphics.SelectWindowFont(platform_.strings.Text(StringId::kGlyphFace), 9.75f);
+  pictures_.PaintTitleBand(platform_.graphics, outer.x * tppX, module_.VersionTitle);
+  platform_.window.Refresh();
 }
-void frmRuvoZava::PlaceIconAndLink() {}
+void frmRuvoZava::CreateTickerSurfaces() {}
+// The emblem sits in the title band; frames and labels are painted with it,
+// being as fixed as the emblem is.
+void frmRuvoZava::PlaceIconAndLink() {
+  pictures_.PaintFramesAndLabels(platform_.graphics, EmblemPicture());
+  pictures_.SetLinkText(platform_.graphics, platform_.strings.Text(StringId::kHomePage));
+}
 void frmRuvoZava::LoadSettingsStep() {
   settings = LoadSettings(platform_.files, module_.IniPath);
 }
@@ -47,67 +61,27 @@ void frmRuvoZava::ReadQuestionFilePath() {
   module_.QuestionFilePath = kx::ReadQuestionFilePath(platform_.files, module_.IniPath);
 }
 void frmRuvoZava::SetTimerInterval() { platform_.timer.SetInterval(TimerIntervalOf(settings)); }
-void frmRuvoZava::DrawSelectorsAndSpeed() {}
-void frmRuvoZava::ResetTicker() {
-  platform_.random.SeedFromClock();
-  if (ticker_) ticker_->ResetForNewFile();
+void frmRuvoZava::DrawSelectorsAndSpeed() {
+  pictures_.SetColorCellsPicture(ColorCellsPicture());
+  DrawColorMark(0, settings.QuestionColor);
+  DrawColorMark(1, settings.AnswerColor);
+  DrawSpeedBar();
 }
-void frmRuvoZava::FillTrayRecord() {
-  tray_.Fill(platform_.strings.Text(StringId::kPleaseLoadFile));
-}
-void frmRuvoZava::LoadQuestionFile() {
-  if (module_.QuestionFilePath.empty()) return;
-  if (LoadQuestions(platform_, module_)) tray_.SetTip(platform_.strings.Text(StringId::kAppTitle));
-}
-// Also after a failed load: the sample record scrolls then.
-void frmRuvoZava::StartTicker() {
-  if (!module_.QuestionFilePath.empty()) platform_.timer.SetEnabled(true);
-}
-void frmRuvoZava::AddTrayIcon() { tray_.Add(); }
+void frmRuvoZava::ResetTicker() {}
+void frmRuvoZava::FillTrayRecord() {}
+void frmRuvoZava::LoadQuestionFile() {}
+void frmRuvoZava::StartTicker() {}
+void frmRuvoZava::AddTrayIcon() {}
 
 // --- ticker and tray --------------------------------------------------------
 
-void frmRuvoZava::Timer1_Timer() {
-  if (!ticker_) return;
-  ticker_->ScrollAndPublish(module_, settings.QuestionColor, settings.AnswerColor);
-  tray_.ShowPicture(ticker_->Picture1());
-  ticker_->AdvanceColumn();
+void frmRuvoZava::Timer1_Timer() {}
+void frmRuvoZava::Form_MouseMove(int, int, float, float) {
+  // Every move, tray message or not, ends the link's highlight.
+  SetLinkColor(kLinkBlue);
 }
-
-void frmRuvoZava::Form_MouseMove(int, int, float x, float) {
-  switch (TrayMessageOf(x, module_.TwipsPerPixelX)) {
-    case kWmLButtonDown:
-      if (ticker_) (void)ticker_->SkipToAnswer();
-      break;
-    case kWmLButtonDblClk: ShowSettingsWindow(); break;
-    case kWmRButtonDown: platform_.window.ShowPopupMenu(); break;
-    default: break;
-  }
-}
-
-void frmRuvoZava::PopUp_Click(std::int16_t index) {
-  switch (index) {
-    case kPopUpSettings: ShowSettingsWindow(); break;
-    case kPopUpLoadFile: LoadFileCommand(); break;
-    case kPopUpExit:
-      platform_.timer.SetEnabled(false);
-      Form_Unload();
-      platform_.window.Unload();
-      break;
-    default: break;
-  }
-}
-
-// The shell lost every icon when it restarted: add ours again with the
-// current tip and picture.
-void frmRuvoZava::TaskbarCreated() {
-  if (tray_.Added()) tray_.Add();
-}
-
-void frmRuvoZava::ShowSettingsWindow() {
-  menuVisible_ = false;
-  platform_.window.Show();
-}
+void frmRuvoZava::PopUp_Click(std::int16_t) {}
+void frmRuvoZava::TaskbarCreated() {}
 
 // --- question file selection ------------------------------------------------
 
@@ -115,16 +89,113 @@ void frmRuvoZava::LoadFileCommand() {}
 
 // --- settings window --------------------------------------------------------
 
-void frmRuvoZava::Form_MouseDown(int, int, float, float) {}
-void frmRuvoZava::picSpeed_MouseDown(int, int, float, float) {}
-void frmRuvoZava::picSpeed_MouseMove(int, int, float, float) {}
-void frmRuvoZava::picColorType_MouseDown(std::int16_t, int, int, float, float) {}
-void frmRuvoZava::lblURL_Click() {}
-void frmRuvoZava::lblURL_MouseMove(int, int, float, float) {}
-const Surface& frmRuvoZava::ClientPicture() const { return clientPicture_; }
-void frmRuvoZava::ClientMouseDown(Point, int, int) {}
-void frmRuvoZava::ClientMouseMove(Point, int, int) {}
-void frmRuvoZava::ClientClick(Point) {}
-bool frmRuvoZava::ShowsHandCursor(Point) const { return false; }
+void frmRuvoZava::DrawSpeedBar() {
+  pictures_.DrawSpeedBar(platform_.graphics, settings.SpeedLevel, KnobImage,
+                         platform_.strings.Text(StringId::kSpeedScale));
+  platform_.window.Refresh();
+}
+
+void frmRuvoZava::DrawColorMark(std::int16_t box, std::int32_t cell) {
+  pictures_.DrawColorMark(box, cell);
+  platform_.window.Refresh();
+}
+
+void frmRuvoZava::SetLinkColor(Color color) {
+  if (pictures_.SetLinkColor(platform_.graphics, color)) platform_.window.Refresh();
+}
+
+// The closing click: any button, on the bare background or the title band.
+void frmRuvoZava::Form_MouseDown(int, int, float, float) {
+  SaveSettings(platform_.files, module_.IniPath, settings);
+  platform_.window.Hide();
+  platform_.timer.SetInterval(TimerIntervalOf(settings));
+}
+
+void frmRuvoZava::picSpeed_MouseDown(int, int, float x, float) {
+  settings.SpeedLevel = SpeedLevelAt(x);
+  DrawSpeedBar();
+}
+
+void frmRuvoZava::picSpeed_MouseMove(int button, int, float x, float y) {
+  const Rect box = pictures_.Layout().speedBox;
+  if (!DragSetsSpeed(button, x, y, box.Width(), box.Height())) return;
+  const std::int16_t level = SpeedLevelAt(x);
+  if (level == settings.SpeedLevel) return;
+  settings.SpeedLevel = level;
+  DrawSpeedBar();
+}
+
+void frmRuvoZava::picColorType_MouseDown(std::int16_t index, int, int, float x, float) {
+  assert((index == 0 || index == 1) && "there are two colour selectors");
+  const std::int32_t cell = ColorCellAt(x);
+  DrawColorMark(index, cell);
+  if (index == 0) {
+    settings.QuestionColor = cell;
+  } else {
+    settings.AnswerColor = cell;
+  }
+}
+
+void frmRuvoZava::lblURL_Click() { platform_.window.OpenAddress(pictures_.LinkText()); }
+
+void frmRuvoZava::lblURL_MouseMove(int, int, float, float) { SetLinkColor(kLinkMagenta); }
+
+const Surface& frmRuvoZava::ClientPicture() const { return pictures_.Client(); }
+
+void frmRuvoZava::ClientMouseDown(Point at, int button, int shift) {
+  const Hit hit = HitTest(pictures_.Layout(), pictures_.LinkWidth(), at);
+  captured_ = hit.part;
+  captureHeld_ = true;
+  const float x = static_cast<float>(hit.local.x);
+  const float y = static_cast<float>(hit.local.y);
+  switch (hit.part) {
+    case WindowPart::kBackground:
+      Form_MouseDown(button, shift, x * static_cast<float>(module_.TwipsPerPixelX),
+                     y * static_cast<float>(module_.TwipsPerPixelY));
+      break;
+    case WindowPart::kSpeedBox: picSpeed_MouseDown(button, shift, x, y); break;
+    case WindowPart::kQuestionColorBox: picColorType_MouseDown(0, button, shift, x, y); break;
+    case WindowPart::kAnswerColorBox: picColorType_MouseDown(1, button, shift, x, y); break;
+    default: break;  // frames, labels, borders, the emblem and the link take it silently
+  }
+}
+
+void frmRuvoZava::ClientMouseMove(Point at, int buttons, int shift) {
+  if (buttons == 0) captureHeld_ = false;
+  // While a button pressed on a control is held, its moves go to that
+  // control, wherever the pointer is.
+  const WindowLayout& layout = pictures_.Layout();
+  WindowPart part = captured_;
+  Point local;
+  if (captureHeld_) {
+    const Rect r = PartRect(layout, pictures_.LinkWidth(), part);
+    local = Point{at.x - r.left, at.y - r.top};
+  } else {
+    const Hit hit = HitTest(layout, pictures_.LinkWidth(), at);
+    part = hit.part;
+    local = hit.local;
+  }
+  const float x = static_cast<float>(local.x);
+  const float y = static_cast<float>(local.y);
+  switch (part) {
+    case WindowPart::kBackground:
+      Form_MouseMove(buttons, shift, x * static_cast<float>(module_.TwipsPerPixelX),
+                     y * static_cast<float>(module_.TwipsPerPixelY));
+      break;
+    case WindowPart::kSpeedBox: picSpeed_MouseMove(buttons, shift, x, y); break;
+    case WindowPart::kLink: lblURL_MouseMove(buttons, shift, x, y); break;
+    default: break;
+  }
+}
+
+void frmRuvoZava::ClientClick(Point at) {
+  if (HitTest(pictures_.Layout(), pictures_.LinkWidth(), at).part == WindowPart::kLink) {
+    lblURL_Click();
+  }
+}
+
+bool frmRuvoZava::ShowsHandCursor(Point at) const {
+  return HitTest(pictures_.Layout(), pictures_.LinkWidth(), at).part == WindowPart::kLink;
+}
 
 }  // namespace kx

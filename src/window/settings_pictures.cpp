@@ -115,7 +115,7 @@ void SettingsPictures::SetLinkText(Graphics& graphics, std::u16string_view text)
 bool SettingsPictures::SetLinkColor(Graphics& graphics, Color color) {
   if (color == linkColor_) return false;
   linkColor_ = color;
-  PaintLink(graphics);
+  if (!window_.Empty()) PaintLink(graphics);
   return true;
 }
 

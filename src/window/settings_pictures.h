@@ -54,6 +54,7 @@ class SettingsPictures {
   const Surface& ColorArea(int box) const;
   const WindowLayout& Layout() const { return layout_; }
   int LinkWidth() const { return linkWidth_; }
+  const std::u16string& LinkText() const { return linkText_; }
   Color LinkColor() const { return linkColor_; }
 
  private:

@@ -26,6 +26,4 @@ std::int32_t ColorCellAt(float x) {
   return std::clamp(RoundHalfEven(x) / kColorCellWidth, 0, kMaxColorCell);
 }
 
-int TimerIntervalFor(std::int16_t speedLevel) { return (speedLevel + 1) * 50; }
-
 }  // namespace kx

@@ -1,8 +1,7 @@
 #pragma once
 // The settings window's input arithmetic: which speed step or colour cell a
-// point in a box selects, whether a drag moves the knob, and the timer
-// interval of a speed step. Coordinates are the box's pixels as the mouse
-// events give them: whole values in single precision.
+// point in a box selects, and whether a drag moves the knob. Coordinates are the box's pixels as
+// the mouse events give them: whole values in single precision.
 
 #include <cstdint>
 
@@ -17,8 +16,8 @@ inline constexpr std::int32_t kMaxColorCell = 3;
 int RoundHalfEven(float value);
 
 // round(x) \ 43. Never above the slowest step: at coarse screen scales the
-// box grows wider than three steps and would offer a fourth that the knob
-// and the timer do not have.
+// box grows wider than three steps and would offer a fourth step that the
+// knob and the timer do not have.
 std::int16_t SpeedLevelAt(float x);
 
 // A drag moves the knob only with the left button alone and strictly inside
@@ -29,8 +28,5 @@ bool DragSetsSpeed(int buttons, float x, float y, int boxWidth, int boxHeight);
 // round(x) \ 16, at most 3: the visible columns of the fifth cell count as
 // the fourth colour.
 std::int32_t ColorCellAt(float x);
-
-// (level + 1) * 50 milliseconds.
-int TimerIntervalFor(std::int16_t speedLevel);
 
 }  // namespace kx

@@ -58,11 +58,5 @@ TEST(WindowInput, DragNeedsTheLeftButtonAloneStrictlyInsideTheBox) {
   }
 }
 
-TEST(WindowInput, TimerIntervalsOfTheThreeSteps) {
-  EXPECT_EQ(TimerIntervalFor(0), 50);
-  EXPECT_EQ(TimerIntervalFor(1), 100);
-  EXPECT_EQ(TimerIntervalFor(2), 150);
-}
-
 }  // namespace
 }  // namespace kx
