@@ -111,25 +111,26 @@ std::string Cp932OrQuestionMarks(std::u16string_view text) {
   return out;
 }
 
-std::optional<IniText> DecodeIniFile(std::string_view bytes) {
+IniText DecodeIniFile(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Mark)) {
-    return IniText{IniEncoding::kUtf8, std::string(bytes.substr(kUtf8Mark.size()))};
+    return IniText{IniEncoding::kUtf8, std::string(bytes.substr(kUtf8Mark.size())), {}};
   }
   if (bytes.starts_with(kUtf16LeMark)) {
-    const auto body = bytes.substr(kUtf16LeMark.size());
-    if (body.size() % 2 != 0) return std::nullopt;
+    auto body = bytes.substr(kUtf16LeMark.size());
+    std::string oddByte;
+    if (body.size() % 2 != 0) {
+      oddByte = std::string(body.substr(body.size() - 1));
+      body.remove_suffix(1);
+    }
     std::u16string units;
     units.reserve(body.size() / 2);
     for (std::size_t at = 0; at < body.size(); at += 2) {
       units.push_back(static_cast<char16_t>(static_cast<unsigned char>(body[at]) |
                                             (static_cast<unsigned char>(body[at + 1]) << 8)));
     }
-    // Only text that survives the trip through UTF-8 can be kept byte for byte.
-    std::string utf8 = Utf16ToUtf8(units);
-    if (Utf8ToUtf16(utf8) != units) return std::nullopt;
-    return IniText{IniEncoding::kUtf16Le, std::move(utf8)};
+    return IniText{IniEncoding::kUtf16Le, Utf16ToUtf8(units), std::move(oddByte)};
   }
-  return IniText{IniEncoding::kCp932, std::string(bytes)};
+  return IniText{IniEncoding::kCp932, std::string(bytes), {}};
 }
 
 std::string EncodeIniFile(const IniText& text) {
@@ -144,7 +145,7 @@ std::string EncodeIniFile(const IniText& text) {
         out.push_back(static_cast<char>(unit & 0xFF));
         out.push_back(static_cast<char>(unit >> 8));
       }
-      return out;
+      return out + text.oddByte;
     }
   }
   return text.text;

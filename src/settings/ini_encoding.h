@@ -6,7 +6,6 @@
 // bytes it looks for never occur inside another character, except as the
 // second byte of a code page 932 double-byte character, which it steps over.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,14 +17,16 @@ struct IniText {
   IniEncoding encoding = IniEncoding::kCp932;
   // Code page 932 bytes for kCp932, UTF-8 for the others; without the mark.
   std::string text;
+  // A UTF-16 file's odd last byte, which is no character but is kept.
+  std::string oddByte;
 };
 
 // Splits off the byte order mark. UTF-16LE content is turned into UTF-8 so
-// the parser sees bytes; nothing when it is not valid UTF-16.
-std::optional<IniText> DecodeIniFile(std::string_view bytes);
+// the parser sees bytes; an unpaired surrogate becomes U+FFFD.
+IniText DecodeIniFile(std::string_view bytes);
 
 // The file's bytes again, mark included. Exactly the original bytes when
-// `text` came unchanged from DecodeIniFile.
+// `text` came unchanged from DecodeIniFile from valid text.
 std::string EncodeIniFile(const IniText& text);
 
 // UTF-8 <-> UTF-16. Invalid UTF-8 sequences become U+FFFD.

@@ -194,13 +194,7 @@ void DropQuotes(std::string& value) {
 
 }  // namespace
 
-IniFile::IniFile(std::string_view bytes) {
-  if (auto decoded = DecodeIniFile(bytes)) {
-    text_ = std::move(*decoded);
-  } else {
-    text_ = IniText{IniEncoding::kCp932, std::string(bytes)};
-  }
-}
+IniFile::IniFile(std::string_view bytes) : text_(DecodeIniFile(bytes)) {}
 
 std::string IniFile::Bytes() const { return EncodeIniFile(text_); }
 

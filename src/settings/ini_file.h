@@ -30,8 +30,7 @@ class IniFile {
  public:
   // An empty file.
   IniFile() = default;
-  // The file's bytes; a mark that does not fit its content (odd UTF-16)
-  // leaves the bytes as code page 932 text.
+  // The file's bytes, with or without a byte order mark.
   explicit IniFile(std::string_view bytes);
 
   // The value as read, quotes dropped; nothing when the section or key is

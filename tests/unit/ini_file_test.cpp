@@ -146,6 +146,13 @@ TEST(IniFileWrite, KeepsUtf16FilesInTheirEncoding) {
   ASSERT_TRUE(ini.WriteString("A", "K", "\x96\xE2"));  // 問
   EXPECT_EQ(IniFile(ini.Bytes()).ReadString("A", "K"), "\x96\xE2");
   EXPECT_EQ(ini.Bytes().substr(0, 2), "\xFF\xFE");
+
+  // An odd last byte stays where it was, and the file stays UTF-16.
+  IniFile odd(utf16 + "x");
+  ASSERT_TRUE(odd.WriteString("B", "K", "2"));
+  EXPECT_EQ(odd.Bytes().back(), 'x');
+  EXPECT_EQ(IniFile(odd.Bytes()).ReadString("B", "K"), "2");
+  EXPECT_EQ(IniFile(odd.Bytes()).ReadString("A", "K"), "1");
 }
 
 TEST(IniFileWrite, RefusesValuesThatWouldBreakTheLine) {
