@@ -1,5 +1,8 @@
 #include "app/form.h"
 
+#include "questions/question_loader.h"
+#include "ticker/tray_message.h"
+
 #include <cassert>
 
 #include "window/art_pixels.h"
@@ -8,7 +11,7 @@
 namespace kx {
 
 frmRuvoZava::frmRuvoZava(const Platform& platform, basRuvoZava& module)
-    : platform_(platform), module_(module) {}
+    : platform_(platform), module_(module), tray_(platform.tray, platform.graphics) {}
 
 void frmRuvoZava::Form_Load() {
   SetUpWindow();
@@ -25,7 +28,13 @@ void frmRuvoZava::Form_Load() {
   AddTrayIcon();
 }
 
-void frmRuvoZava::Form_Unload() { platform_.timer.SetEnabled(false); }
+// Runs again when the binding destroys the window after the Exit command has
+// unloaded it: the second time only the timer call repeats.
+void frmRuvoZava::Form_Unload() {
+  platform_.timer.SetEnabled(false);
+  ticker_.reset();
+  tray_.Delete();
+}
 
 // --- start-up steps -------------------------------------------------------
 
@@ -47,7 +56,11 @@ void frmRuvoZava::SetUpWindow() {
   pictures_.PaintTitleBand(platform_.graphics, outer.x * tppX, module_.VersionTitle);
   platform_.window.Refresh();
 }
-void frmRuvoZava::CreateTickerSurfaces() {}
+void frmRuvoZava::CreateTickerSurfaces() {
+  ticker_.emplace(platform_.graphics, platform_.random, module_.TwipsPerPixelX,
+                  module_.TwipsPerPixelY);
+  platform_.graphics.SelectGlyphFont(platform_.strings.Text(StringId::kGlyphFace), 11);
+}
 // The emblem sits in the title band; frames and labels are painted with it,
 // being as fixed as the emblem is.
 void frmRuvoZava::PlaceIconAndLink() {
@@ -67,21 +80,68 @@ void frmRuvoZava::DrawSelectorsAndSpeed() {
   DrawColorMark(1, settings.AnswerColor);
   DrawSpeedBar();
 }
-void frmRuvoZava::ResetTicker() {}
-void frmRuvoZava::FillTrayRecord() {}
-void frmRuvoZava::LoadQuestionFile() {}
-void frmRuvoZava::StartTicker() {}
-void frmRuvoZava::AddTrayIcon() {}
+void frmRuvoZava::ResetTicker() {
+  platform_.random.SeedFromClock();
+  if (ticker_) ticker_->ResetForNewFile();
+}
+void frmRuvoZava::FillTrayRecord() {
+  tray_.Fill(platform_.strings.Text(StringId::kPleaseLoadFile));
+}
+void frmRuvoZava::LoadQuestionFile() {
+  if (module_.QuestionFilePath.empty()) return;
+  if (LoadQuestions(platform_, module_)) tray_.SetTip(platform_.strings.Text(StringId::kAppTitle));
+}
+// Also after a failed load: the sample record scrolls then.
+void frmRuvoZava::StartTicker() {
+  if (!module_.QuestionFilePath.empty()) platform_.timer.SetEnabled(true);
+}
+void frmRuvoZava::AddTrayIcon() { tray_.Add(); }
 
 // --- ticker and tray --------------------------------------------------------
 
-void frmRuvoZava::Timer1_Timer() {}
-void frmRuvoZava::Form_MouseMove(int, int, float, float) {
+void frmRuvoZava::Timer1_Timer() {
+  if (!ticker_) return;
+  ticker_->ScrollAndPublish(module_, settings.QuestionColor, settings.AnswerColor);
+  tray_.ShowPicture(ticker_->Picture1());
+  ticker_->AdvanceColumn();
+}
+
+void frmRuvoZava::Form_MouseMove(int, int, float x, float) {
   // Every move, tray message or not, ends the link's highlight.
   SetLinkColor(kLinkBlue);
+  switch (TrayMessageOf(x, module_.TwipsPerPixelX)) {
+    case kWmLButtonDown:
+      if (ticker_) (void)ticker_->SkipToAnswer();
+      break;
+    case kWmLButtonDblClk: ShowSettingsWindow(); break;
+    case kWmRButtonDown: platform_.window.ShowPopupMenu(); break;
+    default: break;
+  }
 }
-void frmRuvoZava::PopUp_Click(std::int16_t) {}
-void frmRuvoZava::TaskbarCreated() {}
+
+void frmRuvoZava::PopUp_Click(std::int16_t index) {
+  switch (index) {
+    case kPopUpSettings: ShowSettingsWindow(); break;
+    case kPopUpLoadFile: LoadFileCommand(); break;
+    case kPopUpExit:
+      platform_.timer.SetEnabled(false);
+      Form_Unload();
+      platform_.window.Unload();
+      break;
+    default: break;
+  }
+}
+
+// The shell lost every icon when it restarted: add ours again with the
+// current tip and picture.
+void frmRuvoZava::TaskbarCreated() {
+  if (tray_.Added()) tray_.Add();
+}
+
+void frmRuvoZava::ShowSettingsWindow() {
+  menuVisible_ = false;
+  platform_.window.Show();
+}
 
 // --- question file selection ------------------------------------------------
 

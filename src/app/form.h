@@ -5,10 +5,13 @@
 // serves as the settings window.
 
 #include <cstdint>
+#include <optional>
 
 #include "app/module.h"
 #include "forms/platform.h"
 #include "settings/settings.h"
+#include "ticker/ticker_engine.h"
+#include "ticker/tray_icon.h"
 #include "window/knob_image.h"
 #include "window/settings_pictures.h"
 
@@ -61,6 +64,12 @@ class frmRuvoZava {
   // Whether the pointer shows the hand cursor there (over the link).
   bool ShowsHandCursor(Point at) const;
 
+  // The ticker while its surfaces exist (from Form_Load to Form_Unload).
+  const TickerEngine* Ticker() const { return ticker_ ? &*ticker_ : nullptr; }
+  const TrayIcon& Tray() const { return tray_; }
+  // The popup menu's top-level menu: visible while the window is hidden.
+  bool MenuVisible() const { return menuVisible_; }
+
   // Speed and colours: read at start-up; the settings window changes them
   // within their ranges and stores them with
   // kx::SaveSettings(files, IniPath, settings) when it closes.
@@ -83,6 +92,8 @@ class frmRuvoZava {
 
   // The Load file command of the popup menu.
   void LoadFileCommand();
+  // Double click on the icon and the Settings command.
+  void ShowSettingsWindow();
 
   // The settings window's drawing; each refreshes the window.
   void DrawSpeedBar();
@@ -98,6 +109,12 @@ class frmRuvoZava {
   Surface KnobImage = MakeKnobImage();
   WindowPart captured_ = WindowPart::kBackground;
   bool captureHeld_ = false;
+
+  // Ticker and tray. The Load file command restarts the ticker with
+  // ticker_->ResetForNewFile() and updates the record through tray_.
+  std::optional<TickerEngine> ticker_;
+  TrayIcon tray_;
+  bool menuVisible_ = true;
 };
 
 }  // namespace kx

@@ -5,16 +5,12 @@
 #include <cstring>
 
 #include "resource.h"
+#include "win32/dib_pixels.h"
 #include "win32/font_choice.h"
 #include "win32/wide_text.h"
 
 namespace kx::win {
 namespace {
-
-// Surface pixels are 0x00BBGGRR; a 32-bit DIB holds 0xAARRGGBB.
-std::uint32_t SwapRedBlue(std::uint32_t pixel) {
-  return (pixel & 0x0000FF00u) | ((pixel & 0x000000FFu) << 16) | ((pixel >> 16) & 0x000000FFu);
-}
 
 // A top-down 32-bit DIB section and the pointer to its pixels.
 struct DibSection {
@@ -23,13 +19,7 @@ struct DibSection {
 };
 
 DibSection MakeDib(HDC dc, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down: row 0 first, as in a Surface
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownBitmapInfo(width, height);
   void* bits = nullptr;
   DibSection dib;
   dib.bitmap.Reset(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));

@@ -8,6 +8,7 @@
 
 #include "app/form.h"
 #include "resource.h"
+#include "win32/dib_pixels.h"
 #include "win32/timer_win.h"
 #include "win32/wide_text.h"
 #include "win32/window_messages.h"
@@ -22,11 +23,6 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 // The client area as designed, in pixels (4200 x 1425 twips).
 constexpr int kClientWidth = 280;
 constexpr int kClientHeight = 95;
-
-// Surface pixels are 0x00BBGGRR; a 32-bit DIB holds 0x00RRGGBB.
-std::uint32_t SwapRedBlue(std::uint32_t pixel) {
-  return (pixel & 0x0000FF00u) | ((pixel & 0x000000FFu) << 16) | ((pixel >> 16) & 0x000000FFu);
-}
 
 bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
@@ -228,13 +224,7 @@ void WindowWin::Paint() {
   if (dc != nullptr && !picture.Empty()) {
     std::vector<std::uint32_t> bits(picture.Pixels().begin(), picture.Pixels().end());
     for (auto& pixel : bits) pixel = SwapRedBlue(pixel);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = picture.Width();
-    info.bmiHeader.biHeight = -picture.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownBitmapInfo(picture.Width(), picture.Height());
     (void)SetDIBitsToDevice(
         dc, 0, 0, static_cast<DWORD>(picture.Width()), static_cast<DWORD>(picture.Height()), 0, 0,
         0, static_cast<UINT>(picture.Height()), bits.data(), &info, DIB_RGB_COLORS);

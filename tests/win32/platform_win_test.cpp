@@ -7,6 +7,7 @@
 #include "app/form.h"
 #include "fake/fake_platform.h"
 #include "version.h"
+#include "win32/dib_pixels.h"
 #include "win32/environment_win.h"
 #include "win32/font_choice.h"
 #include "win32/graphics_win.h"
@@ -131,19 +132,12 @@ TEST_F(GraphicsWinTest, IconsShowExactlyThePicture) {
   ASSERT_TRUE(GetIconInfo(handle, &info));
   const UniqueBitmap colour(info.hbmColor);
   const UniqueBitmap mask(info.hbmMask);
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof(format.bmiHeader);
-  format.bmiHeader.biWidth = 16;
-  format.bmiHeader.biHeight = -16;
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO format = TopDownBitmapInfo(16, 16);
   std::uint32_t bits[256] = {};
   const WindowDc screen(nullptr);
   ASSERT_EQ(GetDIBits(screen.Get(), colour.Get(), 0, 16, bits, &format, DIB_RGB_COLORS), 16);
   for (int i = 0; i < 256; ++i) {
-    const std::uint32_t bgr = bits[i] & 0x00FFFFFFu;
-    const Color color = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+    const Color color = SwapRedBlue(bits[i] & 0x00FFFFFFu);
     ASSERT_EQ(color, picture.Pixels()[static_cast<std::size_t>(i)]) << "pixel " << i;
   }
   EXPECT_NE(HandleOf(&graphics_.ProgramIcon()), nullptr);
