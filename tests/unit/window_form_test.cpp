@@ -136,7 +136,7 @@ TEST(SettingsWindow, ClosingClickSavesHidesAndAppliesTheSpeed) {
     w.form->ClientMouseDown(LoadedWindow::Speed(c.x), kLeftButton, 0);
     w.form->ClientMouseDown({200, 5}, kRightButton, 0);  // the title band
     EXPECT_FALSE(w.fake.window.visible);
-    
+    EXPECT_TRUE(w.form->MenuVisible());
     EXPECT_EQ(w.fake.timer.Interval(), c.interval);
     EXPECT_TRUE(w.fake.timer.Enabled());
   }
