@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <new>
 #include <system_error>
 
@@ -22,11 +23,16 @@ std::optional<std::string> StdFiles::ReadWhole(std::u16string_view path) {
   if (!in) return std::nullopt;
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
-  if (size < 0) return std::nullopt;
+  // More than one read can take, or than the address space can hold: the
+  // same answer as a failed allocation.
+  if (size < 0 || static_cast<std::uintmax_t>(size) >
+                      static_cast<std::uintmax_t>(std::numeric_limits<std::streamsize>::max())) {
+    return std::nullopt;
+  }
   in.seekg(0, std::ios::beg);
   try {
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (size > 0 && !in.read(bytes.data(), size)) return std::nullopt;
+    if (size > 0 && !in.read(bytes.data(), static_cast<std::streamsize>(size))) return std::nullopt;
     return bytes;
   } catch (const std::bad_alloc&) {
     return std::nullopt;

@@ -67,6 +67,10 @@ std::optional<std::string> EncodeCp932(std::u16string_view text) {
     bytes.append(buffer, static_cast<std::size_t>(out - buffer));
     if (result == static_cast<std::size_t>(-1) && errno != E2BIG) return std::nullopt;
   }
+  // iconv maps a few look-alikes (U+301C, U+00A5, U+2212 ...) onto other
+  // characters' bytes, which the platform's converter refuses. A character
+  // counts only when its bytes read back as itself.
+  if (DecodeCp932(bytes) != text) return std::nullopt;
   return bytes;
 }
 

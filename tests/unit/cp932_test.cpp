@@ -26,6 +26,10 @@ TEST(Cp932, RefusesCharactersWithoutACodePage932Form) {
   EXPECT_FALSE(EncodeCp932(u"é").has_value());
   EXPECT_FALSE(EncodeCp932(u"😀").has_value());
   EXPECT_FALSE(EncodeCp932(u"한").has_value());
+  // Look-alikes of code page 932 characters are refused, not swapped.
+  EXPECT_FALSE(EncodeCp932(u"\u301C").has_value());  // wave dash
+  EXPECT_FALSE(EncodeCp932(u"\u00A5").has_value());  // yen sign
+  EXPECT_EQ(EncodeCp932(u"\uFF5E"), std::string("\x81\x60"));
 }
 
 TEST(Cp932, UnusableBytesNeverVanish) {
