@@ -1,6 +1,8 @@
 #include "app/form.h"
 
+#include "app/messages.h"
 #include "questions/question_loader.h"
+#include "questions/select_question_file.h"
 #include "ticker/tray_message.h"
 
 #include <cassert>
@@ -145,7 +147,35 @@ void frmRuvoZava::ShowSettingsWindow() {
 
 // --- question file selection ------------------------------------------------
 
-void frmRuvoZava::LoadFileCommand() {}
+// The timer stays off while the dialog and the records change. A failed load
+// leaves the sample record in place and the ticker frozen; a later resume is
+// safe, as the ticker keeps the text it shows and clamps every new pick.
+void frmRuvoZava::LoadFileCommand() {
+  platform_.timer.SetEnabled(false);
+  tray_.SetTip(platform_.strings.Text(StringId::kAppTitle));
+  SelectQuestionFile(platform_, module_);
+  if (!module_.QuestionFilePath.empty()) {
+    if (LoadQuestions(platform_, module_)) {
+      platform_.timer.SetEnabled(true);
+      if (ticker_) ticker_->ResetForNewFile();
+    } else {
+      tray_.SetTip(platform_.strings.Text(StringId::kPleaseLoadFile));
+    }
+  } else {
+    module_.QuestionFilePath = kx::ReadQuestionFilePath(platform_.files, module_.IniPath);
+    if (!module_.QuestionFilePath.empty() &&
+        platform_.files.IsExistingFile(module_.QuestionFilePath)) {
+      platform_.timer.SetEnabled(true);
+    } else {
+      (void)ShowResMessage(platform_.strings, platform_.dialogs, kErrorMessage,
+                           StringId::kFileErrorTitle, StringId::kSpecifyFileAgain);
+      tray_.SetTip(platform_.strings.Text(StringId::kPleaseLoadFile));
+      tray_.ShowProgramIcon();
+    }
+  }
+  tray_.Modify();
+  (void)WriteQuestionFilePath(platform_.files, module_.IniPath, module_.QuestionFilePath);
+}
 
 // --- settings window --------------------------------------------------------
 
