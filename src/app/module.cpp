@@ -1,5 +1,6 @@
 #include "app/module.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/messages.h"
@@ -17,7 +18,8 @@ std::u16string DecimalText(int value) {
 int TwipsPerPixel(int dotsPerInch) {
   if (dotsPerInch <= 0) return 15;  // a screen that reports nothing: the usual 96 dpi
   // nearbyint follows the default rounding mode, which rounds halves to even.
-  return static_cast<int>(std::nearbyint(1440.0 / dotsPerInch));
+  // Never 0: every pixel size is a division by this.
+  return std::max(1, static_cast<int>(std::nearbyint(1440.0 / dotsPerInch)));
 }
 
 std::u16string WithTrailingBackslash(std::u16string folder) {

@@ -14,6 +14,7 @@ TEST(TwipsPerPixel, RoundsToTheNearestWithHalvesToEven) {
   EXPECT_EQ(TwipsPerPixel(192), 8);  // 7.5 goes to the even 8
   EXPECT_EQ(TwipsPerPixel(160), 9);
   EXPECT_EQ(TwipsPerPixel(0), 15);
+  EXPECT_EQ(TwipsPerPixel(3000), 1);
 }
 
 TEST(WithTrailingBackslash, AddsExactlyOne) {
