@@ -8,6 +8,11 @@
 //   probe processes NAME       how many processes run this program file
 //   probe close TITLE          asks the window with this title to close
 //   probe hold TITLE SECONDS   keeps a hidden window with this title open
+//   probe client TITLE         "x y width height" of that window's client area
+//                              on the screen
+//   probe tray                 "x y width height" of the first tray icon
+//   probe tooltip              the text of every visible tooltip
+//   probe menu                 "x y width height" of the open popup menu
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -96,11 +101,83 @@ int Hold(const wchar_t* title, int seconds) {
   return 0;
 }
 
+void PrintRect(const RECT& rect) {
+  Print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
+        std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top));
+}
+
+int Client(const wchar_t* title) {
+  const HWND window = FindWindowW(nullptr, title);
+  if (window == nullptr) return 1;
+  RECT rect{};
+  GetClientRect(window, &rect);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  OffsetRect(&rect, origin.x, origin.y);
+  PrintRect(rect);
+  return 0;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+// The taskbar draws the tray icons itself, from its right end leftwards, each
+// in a slot of a small icon plus a 2-pixel border; the first icon added is
+// the rightmost. Prints where that icon's 16 x 16 picture goes.
+int Tray() {
+  const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  if (taskbar == nullptr) return 1;
+  RECT rect{};
+  GetWindowRect(taskbar, &rect);
+  constexpr LONG kBorder = 2;
+  const LONG size = GetSystemMetrics(SM_CXSMICON);
+  const RECT icon{rect.right - size - kBorder, rect.top + kBorder, rect.right - kBorder,
+                  rect.top + kBorder + size};
+  PrintRect(icon);
+  return 0;
+}
+
+// A tooltip answers WM_GETTEXT with the tip it shows; the message crosses
+// process boundaries, unlike the tooltip's own requests.
+BOOL CALLBACK PrintTooltip(HWND window, LPARAM found) {
+  if (!IsWindowVisible(window) || ClassOf(window) != L"tooltips_class32") return TRUE;
+  wchar_t text[512] = {};
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                      2000, &result);
+  Print(text);
+  ++*reinterpret_cast<int*>(found);
+  return TRUE;
+}
+
+int Tooltip() {
+  int found = 0;
+  EnumWindows(PrintTooltip, reinterpret_cast<LPARAM>(&found));
+  return found > 0 ? 0 : 1;
+}
+
+int Menu() {
+  const HWND menu = FindWindowW(L"#32768", nullptr);
+  if (menu == nullptr || !IsWindowVisible(menu)) return 1;
+  RECT rect{};
+  GetWindowRect(menu, &rect);
+  PrintRect(rect);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 3) return 2;
+  if (argc < 2) return 2;
   const std::wstring command = argv[1];
+  if (command == L"tray") return Tray();
+  if (command == L"tooltip") return Tooltip();
+  if (command == L"menu") return Menu();
+  if (argc < 3) return 2;
+  if (command == L"client") return Client(argv[2]);
   if (command == L"window") return Window(argv[2]);
   if (command == L"box-text") return BoxText(argv[2]);
   if (command == L"press-ok") return PressOk(argv[2]);
