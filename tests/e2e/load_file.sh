@@ -1,0 +1,79 @@
+# The Load file command through the real open-file dialog: a whole number of
+# records is accepted, older and odd sizes are refused with their messages,
+# a cancel falls back to the stored file or, without one, asks for a file.
+# Sourced by run_all.sh once per locale.
+
+dialog_open() { [[ $(probe window 問題を読む) == visible ]]; }
+no_dialog() { ! dialog_open; }
+
+# Right button on the icon, then the menu's second item.
+choose_load_file() {
+  click_icon 3
+  wait_for 5 menu_open || return 1
+  local menu_rect
+  read -r -a menu_rect <<<"$(probe menu)"
+  click_at $((menu_rect[0] + menu_rect[2] / 2)) $((menu_rect[1] + menu_rect[3] * 3 / 7))
+  wait_for 10 dialog_open
+}
+# Types a path into the dialog's file name box (ASCII only: the keyboard
+# layout of the display decides what other characters become) and opens it.
+open_in_dialog() {
+  xdotool type --delay 20 "$(win_path "$1")"
+  xdotool key Return
+}
+box_starts() { [[ $(box_text | head -n1) == "$1" ]]; }
+
+fresh_folder load-file
+write_quiz "$app/two.kxd" 二つ目の問題の一問目です。 一 二つ目の問題の二問目です。 二
+head -c 422 /dev/zero | tr '\0' ' ' >"$app/old.kxd"
+head -c 350 "$app/two.kxd" >"$app/short.kxd"
+start_app
+wait_for 30 has_icon
+check "$tag load file: the menu's Load file opens the dialog" choose_load_file
+shot "$tag-load-dialog"
+open_in_dialog "$app/two.kxd"
+check "$tag load file: a 702-byte file is accepted" wait_for 10 no_dialog
+check "$tag load file: no message for it" no_box
+check "$tag load file: its question scrolls in green" \
+  wait_for 10 icon_shows "$tag-load-two" 00FF00
+check "$tag load file: KX_FILE holds its path" \
+  grep -qxF "KX_FILE=$(win_path "$app/two.kxd")" <(tr -d '\r' <KXT.ini)
+check "$tag load file: the tip is KX_RuvoZava" tip_is KX_RuvoZava
+
+choose_load_file
+open_in_dialog "$app/old.kxd"
+check "$tag load file: a 422-byte file brings the old-file message" \
+  wait_for 10 box_says $'旧Fileは使用出来ません、\nFileを指定し直して下さい。'
+shot "$tag-load-old"
+close_box
+check "$tag load file: then the dialog again" wait_for 10 dialog_open
+open_in_dialog "$app/short.kxd"
+check "$tag load file: a 350-byte file brings the unusable-file message" \
+  wait_for 10 box_says $'指定されたFileは使用出来ません、\nFileを指定し直して下さい。'
+close_box
+check "$tag load file: then the dialog again" wait_for 10 dialog_open
+xdotool key Escape
+check "$tag load file: a cancel closes the dialog" wait_for 10 no_dialog
+check "$tag load file: with the stored file there, no message" eval 'sleep 1; no_box'
+icon_shot "$tag-load-resume-1"
+sleep 0.5
+icon_shot "$tag-load-resume-2"
+check "$tag load file: and the ticker goes on" images_differ "$tag-load-resume-1" "$tag-load-resume-2"
+check "$tag load file: KX_FILE still holds the accepted file" \
+  grep -qxF "KX_FILE=$(win_path "$app/two.kxd")" <(tr -d '\r' <KXT.ini)
+
+fresh_folder load-cancel
+start_app
+wait_for 30 has_icon
+choose_load_file
+xdotool key Escape
+check "$tag load cancel: without a stored file the box asks for a file" \
+  wait_for 10 box_says Fileを指定し直して下さい。
+shot "$tag-load-cancel"
+close_box
+xdotool mousemove 500 300
+sleep 0.5
+icon_shot "$tag-load-cancel-icon"
+check "$tag load cancel: the tray shows the program icon" \
+  eval 'has_colour "$tag-load-cancel-icon" FF9B37 && has_colour "$tag-load-cancel-icon" 404040'
+check "$tag load cancel: the tip asks for a file" tip_is Fileを読み込んで下さい。
