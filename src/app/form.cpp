@@ -198,6 +198,7 @@ void frmRuvoZava::SetLinkColor(Color color) {
 void frmRuvoZava::Form_MouseDown(int, int, float, float) {
   SaveSettings(platform_.files, module_.IniPath, settings);
   platform_.window.Hide();
+  menuVisible_ = true;
   platform_.timer.SetInterval(TimerIntervalOf(settings));
 }
 
@@ -234,8 +235,11 @@ const Surface& frmRuvoZava::ClientPicture() const { return pictures_.Client(); }
 
 void frmRuvoZava::ClientMouseDown(Point at, int button, int shift) {
   const Hit hit = HitTest(pictures_.Layout(), pictures_.LinkWidth(), at);
+  // Only a left-button drag of the knob needs the moves outside its box.
+  // Capturing for anything else would also swallow tray messages, which
+  // arrive as moves that look as if the left button were held.
   captured_ = hit.part;
-  captureHeld_ = true;
+  captureHeld_ = hit.part == WindowPart::kSpeedBox && button == kLeftButton;
   const float x = static_cast<float>(hit.local.x);
   const float y = static_cast<float>(hit.local.y);
   switch (hit.part) {
@@ -279,6 +283,7 @@ void frmRuvoZava::ClientMouseMove(Point at, int buttons, int shift) {
 }
 
 void frmRuvoZava::ClientClick(Point at) {
+  captureHeld_ = false;  // the left button went up
   if (HitTest(pictures_.Layout(), pictures_.LinkWidth(), at).part == WindowPart::kLink) {
     lblURL_Click();
   }

@@ -174,6 +174,21 @@ TEST(SettingsWindow, FramesLabelsBordersAndTheEmblemDoNotClose) {
   EXPECT_EQ(std::count(w.fake.log.begin(), w.fake.log.end(), "timer interval 100"), 0);
 }
 
+// The shell's notifications reach the window as moves with x = the mouse
+// message and a word that reads as the left button held.
+TEST(SettingsWindow, TrayMessagesStillArriveAfterPressesOnTheWindow) {
+  LoadedWindow w;
+  for (const Point p : {LoadedWindow::Speed(30), LoadedWindow::Colour(0, 20), Point{5, 30}}) {
+    for (const int button : {kLeftButton, kRightButton}) {
+      w.fake.window.Hide();
+      w.form->ClientMouseDown(p, button, 0);
+      if (button == kLeftButton) w.form->ClientClick(p);
+      w.form->ClientMouseMove({kWmLButtonDblClk, 0}, kLeftButton, 0);
+      EXPECT_TRUE(w.fake.window.visible) << p.x << "," << p.y << " " << button;
+    }
+  }
+}
+
 TEST(SettingsWindow, LinkOpensTheAddressAndLightsUpUnderThePointer) {
   LoadedWindow w;
   const Point link{20, 100};
