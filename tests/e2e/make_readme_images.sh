@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Makes the README's pictures from the real program under Wine on Xvfb:
+#   docs/images/ticker.gif           the tray icon scrolling a question of the
+#                                    bundled quiz and its answer, 8x enlarged
+#   docs/images/settings_window.png  the settings window
+# Usage: tests/e2e/make_readme_images.sh WIN64_BUILD_DIR [BUNDLED_QUIZ]
+# (the quiz defaults to build/native/quiz/bundled.kxd).
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+e2e_start "${1:?usage: make_readme_images.sh WIN64_BUILD_DIR [BUNDLED_QUIZ]}"
+quiz=$(realpath "${2:-$root/build/native/quiz/bundled.kxd}")
+[[ -f $quiz ]] || { echo "missing $quiz"; exit 1; }
+images="$root/docs/images"
+mkdir -p "$images"
+use_locale ja_JP.UTF-8
+fresh_folder readme
+
+# One record of the bundled quiz, short enough for a small picture: the
+# question and its answer pass in about thirteen seconds; the screenshots
+# below cover one whole round of them.
+python3 - "$quiz" "$app/one.kxd" <<'PY'
+import sys
+data = open(sys.argv[1], 'rb').read()
+records = [data[i:i + 351] for i in range(0, len(data) - 350, 351)]
+wanted = '日本の国鳥は何でしょう？'.encode('cp932')
+chosen = next((r for r in records if r[:288].rstrip() == wanted),
+              min(records, key=lambda r: len(r[:288].rstrip())))
+open(sys.argv[2], 'wb').write(chosen)
+PY
+write_ini 1 0 1 "$(win_path "$app/one.kxd")"
+frames="$work/readme-frames"
+rm -rf "$frames" && mkdir -p "$frames"
+start_app
+wait_for 30 find_icon && wait_for 30 has_icon || { echo "no tray icon"; exit 1; }
+xdotool mousemove 500 300
+# Three pictures per 100 ms tick, taken inside the session; repeats of the
+# same picture are dropped below, leaving one frame per tick.
+n=600
+probe capture "${icon[@]}" $n 30 "$(win_path "$frames")\\" >/dev/null
+kept=()
+hashes=()
+previous=
+for frame in "$frames"/*.ppm; do
+  pixels=$(convert "$frame" rgb:- | md5sum)
+  [[ $pixels == "$previous" ]] && continue
+  previous=$pixels
+  # With one record the stream repeats: stop where the first picture returns,
+  # so that the picture loops without a jump.
+  [[ ${#hashes[@]} -gt 8 && $pixels == "${hashes[0]}" ]] && break
+  hashes+=("$pixels")
+  kept+=("$frame")
+done
+convert -delay 10 -loop 0 "${kept[@]}" -filter point -resize 800% -layers Optimize \
+  "$images/ticker.gif"
+echo "ticker.gif: ${#kept[@]} frames of $n screenshots"
+
+double_click_icon
+wait_for 5 is_visible || { echo "no settings window"; exit 1; }
+read -r -a win <<<"$(probe client KX_RuvoZava)"
+xdotool mousemove 10 10
+sleep 1
+# The client area with the window's 3-pixel dialog frame around it.
+import -window root -crop "$((win[2] + 6))x$((win[3] + 6))+$((win[0] - 3))+$((win[1] - 3))" \
+  +repage "$images/settings_window.png" 2>/dev/null
+echo "settings_window.png: $((win[2] + 6)) x $((win[3] + 6))"
+ls -l "$images"
