@@ -210,3 +210,22 @@ tip_shows() { probe tooltip | grep -qxF "$1"; }
 file_state() { echo "$(md5sum <"$1") $(stat -c %Y.%y "$1")"; }
 
 menu_open() { probe menu >/dev/null; }
+
+# ticks_per_second NAME SECONDS: watches the icon for about that long and
+# prints how many 2-pixel steps it made per second; fails when a picture was
+# not the previous one moved left.
+ticks_per_second() {
+  local folder="$work/frames/$tag-$1" elapsed steps
+  rm -rf "$folder" && mkdir -p "$folder"
+  elapsed=$(probe capture "${icon[@]}" $(($2 * 1000 / 20)) 20 "$(win_path "$folder")\\")
+  [[ $elapsed -gt 0 ]] || return 1
+  steps=$(python3 "$e2e_here/frames.py" ticks "$folder") || return 1
+  python3 -c "print(round($steps * 1000 / $elapsed, 1))"
+}
+# rate_between NAME SECONDS LOW HIGH: the step rate lies in [LOW, HIGH].
+rate_between() {
+  local rate
+  rate=$(ticks_per_second "$1" "$2") || return 1
+  echo "     ($1: $rate steps per second)"
+  python3 -c "import sys; sys.exit(0 if $3 <= $rate <= $4 else 1)"
+}

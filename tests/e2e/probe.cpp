@@ -15,7 +15,8 @@
 //   probe menu                 "x y width height" of the open popup menu
 //   probe capture X Y W H COUNT MS PREFIX
 //                              COUNT pictures of that screen area, one every
-//                              MS milliseconds, as PREFIX0000.ppm and on
+//                              MS milliseconds, as PREFIX0000.ppm and on;
+//                              prints the milliseconds from first to last
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -190,7 +191,10 @@ int Capture(int x, int y, int width, int height, int count, int milliseconds,
   const HGDIOBJ old = SelectObject(memory, bitmap);
   const auto pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
   int result = 0;
+  const DWORD first = GetTickCount();
+  DWORD last = first;
   for (int n = 0; n < count && result == 0; ++n) {
+    last = GetTickCount();
     BitBlt(memory, 0, 0, width, height, screen, x, y, SRCCOPY);
     GdiFlush();
     std::string ppm = "P6\n" + std::to_string(width) + " " + std::to_string(height) + "\n255\n";
@@ -212,6 +216,7 @@ int Capture(int x, int y, int width, int height, int count, int milliseconds,
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
     Sleep(static_cast<DWORD>(milliseconds));
   }
+  Print(std::to_wstring(last - first));
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);
