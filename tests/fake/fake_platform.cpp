@@ -8,24 +8,41 @@ namespace kx::fake {
 
 std::u16string FakeStringTable::Text(StringId id) const {
   switch (id) {
-    case StringId::kAppTitle: return u"KX_RuvoZava";
-    case StringId::kVersionPattern: return u" Version @.0 Level ";
-    case StringId::kHomePage: return u"http://www.kxquiz.example";
-    case StringId::kIniFileName: return u"KXT.ini";
-    case StringId::kSpecifyFileAgain: return u"Fileを指定し直して下さい。";
-    case StringId::kOldFileUnusable: return u"旧Fileは使用出来ません、";
-    case StringId::kFileUnusable: return u"指定されたFileは使用出来ません、";
-    case StringId::kFileMissing: return u"指定されたFileは存在しません、";
-    case StringId::kAlreadyRunning: return u"多重起動は出来ません。";
-    case StringId::kSpeedScale: return u"Fast         Slow";
-    case StringId::kPleaseLoadFile: return u"Fileを読み込んで下さい。";
-    case StringId::kOpenFilter: return u"KX問題ﾌｧｲﾙ (*.kxd),*.kxd,全てのﾌｧｲﾙ (*.*),*.*";
-    case StringId::kOpenTitle: return u"問題を読む";
-    case StringId::kFileErrorTitle: return u"File読込Error";
-    case StringId::kStartupErrorTitle: return u"起動Error";
-    case StringId::kGlyphFace: return u"ＭＳ ゴシック";
+    case StringId::kAppTitle:
+      return u"KX_RuvoZava";
+    case StringId::kVersionPattern:
+      return u" Version @.0 Level ";
+    case StringId::kHomePage:
+      return u"http://www.kxquiz.example";
+    case StringId::kIniFileName:
+      return u"KXT.ini";
+    case StringId::kSpecifyFileAgain:
+      return u"Fileを指定し直して下さい。";
+    case StringId::kOldFileUnusable:
+      return u"旧Fileは使用出来ません、";
+    case StringId::kFileUnusable:
+      return u"指定されたFileは使用出来ません、";
+    case StringId::kFileMissing:
+      return u"指定されたFileは存在しません、";
+    case StringId::kAlreadyRunning:
+      return u"多重起動は出来ません。";
+    case StringId::kSpeedScale:
+      return u"Fast         Slow";
+    case StringId::kPleaseLoadFile:
+      return u"Fileを読み込んで下さい。";
+    case StringId::kOpenFilter:
+      return u"KX問題ﾌｧｲﾙ (*.kxd),*.kxd,全てのﾌｧｲﾙ (*.*),*.*";
+    case StringId::kOpenTitle:
+      return u"問題を読む";
+    case StringId::kFileErrorTitle:
+      return u"File読込Error";
+    case StringId::kStartupErrorTitle:
+      return u"起動Error";
+    case StringId::kGlyphFace:
+      return u"ＭＳ ゴシック";
     case StringId::kSampleRecord:
-      return u"全国には一級河川が一〇九水系ありますが、ただ一組同じ名前の川があります。なんという川でしょう？" +
+      return u"全国には一級河川が一〇九水系ありますが、ただ一組同じ名前の川があります。なんという川"
+             u"でしょう？" +
              std::u16string(194, u' ') + u"荒川" + std::u16string(55, u' ');
   }
   throw std::invalid_argument("string id not in the table");
@@ -83,43 +100,6 @@ bool FakeFiles::ReplaceWhole(std::u16string_view path, std::string_view bytes) {
   return true;
 }
 
-void FakeTimer::SetInterval(int milliseconds) {
-  log_.push_back("timer interval " + std::to_string(milliseconds));
-  interval_ = milliseconds;
-}
-
-void FakeTimer::SetEnabled(bool enabled) {
-  log_.push_back(enabled ? "timer on" : "timer off");
-  enabled_ = enabled;
-}
-
-bool FakeTray::Add(const TrayData& data) {
-  log_.push_back("tray add");
-  calls.push_back({"add", data});
-  present = true;
-  return true;
-}
-
-bool FakeTray::Modify(const TrayData& data) {
-  log_.push_back("tray modify");
-  calls.push_back({"modify", data});
-  return present;
-}
-
-bool FakeTray::Delete(const TrayData& data) {
-  log_.push_back("tray delete");
-  calls.push_back({"delete", data});
-  present = false;
-  return true;
-}
-
-FakeIcon::FakeIcon(Surface picture, int& liveCount)
-    : picture_(std::move(picture)), liveCount_(liveCount) {
-  ++liveCount_;
-}
-
-FakeIcon::~FakeIcon() { --liveCount_; }
-
 void FakeGraphics::SelectGlyphFont(std::u16string_view face, int points) {
   log_.push_back("glyph font " + Narrow(face));
   glyphFace = face;
@@ -154,39 +134,6 @@ int FakeGraphics::DrawText(Surface& target, Point at, std::u16string_view text, 
 std::unique_ptr<Icon> FakeGraphics::MakeIcon(const Surface& picture) {
   ++iconsMade;
   return std::make_unique<FakeIcon>(picture, liveIcons);
-}
-
-void FakeWindowHost::RemoveCaption(int outerWidth, int outerHeight) {
-  log_.push_back("window caption removed");
-  captionRemoved = true;
-  outerSize = Point{outerWidth, outerHeight};
-}
-
-void FakeWindowHost::Show() {
-  log_.push_back("window show");
-  visible = true;
-}
-
-void FakeWindowHost::Hide() {
-  log_.push_back("window hide");
-  visible = false;
-}
-
-void FakeWindowHost::Refresh() { ++refreshes; }
-
-void FakeWindowHost::ShowPopupMenu() {
-  log_.push_back("popup menu");
-  ++popups;
-}
-
-void FakeWindowHost::OpenAddress(std::u16string_view address) {
-  log_.push_back("open " + Narrow(address));
-  openedAddresses.emplace_back(address);
-}
-
-void FakeWindowHost::Unload() {
-  log_.push_back("window unload");
-  unloaded = true;
 }
 
 float FakeRandom::Next() {

@@ -18,6 +18,9 @@ namespace kx::fake {
 // One shared, ordered record of the calls the program made.
 using CallLog = std::vector<std::string>;
 
+// UTF-8, for readable log entries and assertions.
+std::string Narrow(std::u16string_view text);
+
 class FakeStringTable final : public StringTable {
  public:
   std::u16string Text(StringId id) const override;
@@ -32,8 +35,7 @@ struct ShownMessage {
 class FakeDialogs final : public Dialogs {
  public:
   explicit FakeDialogs(CallLog& log) : log_(log) {}
-  int MessageBox(std::u16string_view text, std::u16string_view title,
-                 std::uint32_t style) override;
+  int MessageBox(std::u16string_view text, std::u16string_view title, std::uint32_t style) override;
   std::optional<std::u16string> OpenFile(const OpenFileRequest& request) override;
 
   std::vector<ShownMessage> messages;
@@ -77,9 +79,9 @@ class FakeFiles final : public Files {
   bool ReplaceWhole(std::u16string_view path, std::string_view bytes) override;
 
   std::map<std::u16string, std::string> contents;
-  std::set<std::u16string> unreadable;      // exist, but reads fail
-  std::set<std::u16string> unmeasurable;    // exist, but length fails
-  std::set<std::u16string> readOnly;        // writes fail
+  std::set<std::u16string> unreadable;    // exist, but reads fail
+  std::set<std::u16string> unmeasurable;  // exist, but length fails
+  std::set<std::u16string> readOnly;      // writes fail
   int writes = 0;
 
  private:
@@ -89,9 +91,15 @@ class FakeFiles final : public Files {
 class FakeTimer final : public Timer {
  public:
   explicit FakeTimer(CallLog& log) : log_(log) {}
-  void SetInterval(int milliseconds) override;
+  void SetInterval(int milliseconds) override {
+    log_.push_back("timer interval " + std::to_string(milliseconds));
+    interval_ = milliseconds;
+  }
   int Interval() const override { return interval_; }
-  void SetEnabled(bool enabled) override;
+  void SetEnabled(bool enabled) override {
+    log_.push_back(enabled ? "timer on" : "timer off");
+    enabled_ = enabled;
+  }
   bool Enabled() const override { return enabled_; }
 
  private:
@@ -108,21 +116,32 @@ struct TrayCall {
 class FakeTray final : public TrayShell {
  public:
   explicit FakeTray(CallLog& log) : log_(log) {}
-  bool Add(const TrayData& data) override;
-  bool Modify(const TrayData& data) override;
-  bool Delete(const TrayData& data) override;
+  bool Add(const TrayData& data) override { return Call("add", data, true); }
+  bool Modify(const TrayData& data) override { return Call("modify", data, present); }
+  bool Delete(const TrayData& data) override { return Call("delete", data, false); }
 
   std::vector<TrayCall> calls;
   bool present = false;
 
  private:
+  // Only a modify can fail: when there is no icon to modify.
+  bool Call(const std::string& kind, const TrayData& data, bool presentAfter) {
+    log_.push_back("tray " + kind);
+    calls.push_back({kind, data});
+    const bool succeeded = kind != "modify" || present;
+    present = presentAfter;
+    return succeeded;
+  }
+
   CallLog& log_;
 };
 
 class FakeIcon final : public Icon {
  public:
-  FakeIcon(Surface picture, int& liveCount);
-  ~FakeIcon() override;
+  FakeIcon(Surface picture, int& liveCount) : picture_(std::move(picture)), liveCount_(liveCount) {
+    ++liveCount_;
+  }
+  ~FakeIcon() override { --liveCount_; }
   const Surface& Picture() const { return picture_; }
 
  private:
@@ -164,18 +183,31 @@ class FakeWindowHost final : public WindowHost {
  public:
   explicit FakeWindowHost(CallLog& log) : log_(log) {}
   Point OuterSize() const override { return outerSize; }
-  void RemoveCaption(int outerWidth, int outerHeight) override;
-  void Show() override;
-  void Hide() override;
-  void Refresh() override;
-  void ShowPopupMenu() override;
-  void OpenAddress(std::u16string_view address) override;
-  void Unload() override;
+  void RemoveCaption(int outerWidth, int outerHeight) override {
+    log_.push_back("window caption removed");
+    outerSize = Point{outerWidth, outerHeight};
+  }
+  void Show() override {
+    log_.push_back("window show");
+    visible = true;
+  }
+  void Hide() override {
+    log_.push_back("window hide");
+    visible = false;
+  }
+  void Refresh() override { ++refreshes; }
+  void ShowPopupMenu() override {
+    log_.push_back("popup menu");
+    ++popups;
+  }
+  void OpenAddress(std::u16string_view address) override {
+    log_.push_back("open " + Narrow(address));
+    openedAddresses.emplace_back(address);
+  }
+  void Unload() override { log_.push_back("window unload"); }
 
   Point outerSize{286, 124};  // 280 x 95 client, a 3-pixel frame, a 19-pixel caption
-  bool captionRemoved = false;
   bool visible = false;
-  bool unloaded = false;
   int refreshes = 0;
   int popups = 0;
   std::vector<std::u16string> openedAddresses;
@@ -210,8 +242,5 @@ struct FakePlatform {
     return Platform{strings, dialogs, environment, files, timer, tray, graphics, window, random};
   }
 };
-
-// UTF-16 literal helpers for readable assertions.
-std::string Narrow(std::u16string_view text);  // UTF-8
 
 }  // namespace kx::fake

@@ -26,14 +26,13 @@ struct Started {
 
   // `storedPath`: the KX_FILE value; `quiz`: the file there, if any.
   Started(const std::u16string& storedPath, const std::optional<std::string>& quiz,
-          int twipsPerPixel = 15) {
+          const std::string& moreIni = {}) {
     module.AppPath = u"C:\\KX\\";
     module.IniPath = u"C:\\KX\\KXT.ini";
-    module.TwipsPerPixelX = twipsPerPixel;
-    module.TwipsPerPixelY = twipsPerPixel;
-    module.QuestionFilePath = storedPath;
+    module.TwipsPerPixelX = 15;
+    module.TwipsPerPixelY = 15;
     fake.files.contents[module.IniPath] =
-        "[FilePath]\r\nKX_FILE=" + fake::Narrow(storedPath) + "\r\n";
+        moreIni + "[FilePath]\r\nKX_FILE=" + fake::Narrow(storedPath) + "\r\n";
     if (quiz) fake.files.contents[kQuiz] = *quiz;
     form.emplace(platform, module);
     form->Form_Load();
@@ -57,8 +56,6 @@ TEST(FormLoad, WithoutAFileTheProgramIconWaitsWithTheTimerOff) {
   EXPECT_TRUE(s.fake.dialogs.messages.empty());
   // The surfaces and the glyph font are ready all the same.
   ASSERT_NE(s.form->Ticker(), nullptr);
-  EXPECT_EQ(s.form->Ticker()->CanvasWidth(), 16);
-  EXPECT_EQ(s.form->Ticker()->Picture2().Width(), 20);
   EXPECT_EQ(s.fake.graphics.glyphFace, u"ＭＳ ゴシック");
   EXPECT_EQ(s.fake.graphics.glyphPoints, 11);
   EXPECT_EQ(s.fake.random.seeds, 1);
@@ -92,11 +89,15 @@ TEST(FormLoad, AFileThatFailsShowsTheMessageThenScrollsTheSample) {
   EXPECT_EQ(s.fake.graphics.glyphsDrawn, std::vector<std::u16string>{u"全"});
 }
 
-TEST(FormLoad, SurfacesFollowTheScreen) {
-  Started s(u"", std::nullopt, 12);
-  EXPECT_EQ(s.form->Ticker()->CanvasWidth(), 20);
-  EXPECT_EQ(s.form->Ticker()->CanvasHeight(), 20);
-  EXPECT_EQ(s.form->Ticker()->Picture2().Width(), 25);
+TEST(FormLoad, ReadsSettingsAndPathThenSetsTheIntervalWritingNothing) {
+  Started s(u" C:\\q.kxd ", std::nullopt, "[SCROLL]\r\nSPEED=2\r\n[COLOR]\r\nQUESTION=3\r\n");
+  EXPECT_EQ(s.form->settings.SpeedLevel, 2);
+  EXPECT_EQ(s.form->settings.QuestionColor, 3);
+  EXPECT_EQ(s.form->settings.AnswerColor, 1);
+  EXPECT_EQ(s.module.QuestionFilePath, u"C:\\q.kxd");
+  EXPECT_EQ(s.fake.timer.Interval(), 150);
+  EXPECT_LT(s.Position("read C:\\KX\\KXT.ini"), s.Position("timer interval 150"));
+  EXPECT_EQ(s.Position("write C:\\KX\\KXT.ini"), static_cast<std::ptrdiff_t>(s.fake.log.size()));
 }
 
 }  // namespace

@@ -2,32 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "fake/fake_platform.h"
-#include "questions/record_format.h"
-#include "text/cp932.h"
+#include "unit/question_test_records.h"
 
 namespace kx {
 namespace {
 
-std::string Cp932(std::u16string_view text) { return EncodeCp932(text).value(); }
-
-// A record line of the question file, without its CR LF.
-std::string RecordLine(std::u16string_view question, std::u16string_view answer) {
-  std::string line = Cp932(question);
-  line.resize(kQuestionBytes, ' ');
-  line += Cp932(answer);
-  line.resize(kLineBytes, ' ');
-  return line;
-}
-
-std::string Record(std::u16string_view question, std::u16string_view answer) {
-  return RecordLine(question, answer) + "\r\n";
-}
+using testing::Record;
+using testing::RecordLine;
 
 constexpr Color kGreen = 0x0000FF00;
 constexpr Color kOrange = 0x0020C0FF;
@@ -76,6 +62,8 @@ TEST_F(TickerEngineTest, SurfacesFollowTheTwipsPerPixel) {
 TEST_F(TickerEngineTest, StreamRunsQuestionGapAnswerGapNextQuestion) {
   Install(module, Record(u"AB", u"C") + Record(u"X", u"YZ"));
   fake.random.values = {0.0f, 0.9f};
+  questionColor = 2;  // colours come from the table by index
+  answerColor = 3;
   struct Step {
     std::uint8_t state;
     std::int32_t charIndex;
@@ -83,11 +71,11 @@ TEST_F(TickerEngineTest, StreamRunsQuestionGapAnswerGapNextQuestion) {
     Color color;
   };
   const std::vector<Step> expected = {
-      {kQuestionScrolling, 1, u'A', kGreen}, {kQuestionScrolling, 2, u'B', kGreen},
-      {kAnswerDue, 0, kGapGlyph, kGreen},    {kAnswerScrolling, 1, u'C', kOrange},
-      {kQuestionDue, 0, kGapGlyph, kOrange}, {kQuestionScrolling, 1, u'X', kGreen},
-      {kAnswerDue, 0, kGapGlyph, kGreen},    {kAnswerScrolling, 1, u'Y', kOrange},
-      {kAnswerScrolling, 2, u'Z', kOrange},  {kQuestionDue, 0, kGapGlyph, kOrange},
+      {kQuestionScrolling, 1, u'A', kLightRed}, {kQuestionScrolling, 2, u'B', kLightRed},
+      {kAnswerDue, 0, kGapGlyph, kLightRed},    {kAnswerScrolling, 1, u'C', kBlue},
+      {kQuestionDue, 0, kGapGlyph, kBlue},      {kQuestionScrolling, 1, u'X', kLightRed},
+      {kAnswerDue, 0, kGapGlyph, kLightRed},    {kAnswerScrolling, 1, u'Y', kBlue},
+      {kAnswerScrolling, 2, u'Z', kBlue},       {kQuestionDue, 0, kGapGlyph, kBlue},
   };
   for (std::size_t i = 0; i < expected.size(); ++i) {
     SCOPED_TRACE(i);
@@ -97,23 +85,11 @@ TEST_F(TickerEngineTest, StreamRunsQuestionGapAnswerGapNextQuestion) {
     EXPECT_EQ(F().CurrentChar, std::u16string(1, expected[i].character));
     EXPECT_EQ(F().CurrentColor, expected[i].color);
     EXPECT_EQ(F().GlyphColumn, 0);
-    // The glyph surface holds the character in its colour.
+    // The glyph surface holds the character in its colour, on black.
     EXPECT_EQ(engine.Picture2().At(0, 5), expected[i].color);
+    EXPECT_EQ(engine.Picture2().At(0, 1), kBlack);
   }
   EXPECT_EQ(F().QuestionIndex, 1);
-}
-
-TEST_F(TickerEngineTest, ColoursComeFromTheTableByIndex) {
-  Install(module, Record(u"A", u"B"));
-  questionColor = 2;
-  answerColor = 3;
-  NextGlyph();
-  EXPECT_EQ(F().CurrentColor, kLightRed);
-  NextGlyph();  // gap
-  NextGlyph();
-  EXPECT_EQ(F().CurrentColor, kBlue);
-  EXPECT_EQ(engine.Picture2().At(3, 2), kBlue);
-  EXPECT_EQ(engine.Picture2().At(3, 1), kBlack);
 }
 
 #ifdef NDEBUG
@@ -188,35 +164,6 @@ TEST_F(TickerEngineTest, BlankQuestionFeedsTheGapThenTheAnswer) {
   EXPECT_EQ(F().TickerState, kAnswerDue);
   NextGlyph();
   EXPECT_EQ(F().CurrentChar, u"Z");
-}
-
-TEST_F(TickerEngineTest, SampleRecordAloneRepeats) {
-  Install(module, "");
-  module.Questions = QuestionLines::FromBytes(Cp932(fake.strings.Text(StringId::kSampleRecord)));
-  module.QuestionCount = 0;
-  fake.random.values = {0.7f, 0.2f};
-  for (int round = 0; round < 2; ++round) {
-    NextGlyph();
-    EXPECT_EQ(F().QuestionIndex, 0);
-    EXPECT_EQ(F().CurrentChar, u"全");
-    EXPECT_EQ(F().CurrentText.size(), 47u);
-    while (F().TickerState != kAnswerScrolling) NextGlyph();
-    EXPECT_EQ(F().CurrentText, u"荒川");
-    while (F().TickerState != kQuestionDue) NextGlyph();
-  }
-}
-
-TEST_F(TickerEngineTest, NewFileResetStartsANewQuestionAtTheNextTick) {
-  Install(module, Record(u"AB", u"C"));
-  Tick();
-  Tick();
-  engine.ResetForNewFile();
-  EXPECT_EQ(F().TickerState, kQuestionDue);
-  EXPECT_EQ(F().GlyphColumn, 1);
-  EXPECT_EQ(F().GlyphWidth, 0);
-  Install(module, Record(u"Q", u"R"));
-  Tick();
-  EXPECT_EQ(F().CurrentChar, u"Q");
 }
 
 // After a failed load the list may shrink to the sample record while the
