@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "fake/fake_platform.h"
-#include "text/cp932.h"
 
 namespace kx {
 namespace {
@@ -16,25 +15,7 @@ TEST(FormatResString, PutsTheValueInPlaceOfEveryAtSign) {
   EXPECT_EQ(FormatResString(strings, StringId::kIniFileName, u"x"), u"KXT.ini");
 }
 
-TEST(ShowResMessage, ComposesTextTitleAndStyleFromTheTable) {
-  fake::FakePlatform fake;
-  const Platform platform = fake.Services();
-  EXPECT_EQ(ShowResMessage(platform.strings, platform.dialogs, kErrorMessage,
-                           StringId::kFileErrorTitle, StringId::kFileMissing,
-                           StringId::kSpecifyFileAgain),
-            kIdOk);
-  ASSERT_EQ(fake.dialogs.messages.size(), 1u);
-  EXPECT_EQ(fake.dialogs.messages[0].title, u"File読込Error");
-  EXPECT_EQ(fake.dialogs.messages[0].text,
-            u"指定されたFileは存在しません、\r\nFileを指定し直して下さい。");
-  EXPECT_EQ(fake.dialogs.messages[0].style, 16u);
-
-  (void)ShowResMessage(platform.strings, platform.dialogs, kWarningMessage,
-                       StringId::kStartupErrorTitle, StringId::kAlreadyRunning);
-  EXPECT_EQ(fake.dialogs.messages[1].text, u"多重起動は出来ません。");
-  EXPECT_EQ(fake.dialogs.messages[1].style, 48u);
-}
-
+// The texts, titles and styles of the messages are checked where each is shown.
 TEST(ShowResMessage, ReturnsTheButtonNarrowedToEightBits) {
   fake::FakePlatform fake;
   fake.dialogs.button = 0x107;

@@ -56,10 +56,5 @@ TEST(QuestionLines, GivesWhatDecodingTheWholeFileWouldGive) {
   }
 }
 
-TEST(QuestionLines, SingleLineIsOneElementWhateverItHolds) {
-  EXPECT_EQ(Lines(QuestionLines::SingleLine("")), std::vector<std::string>{""});
-  EXPECT_EQ(Lines(QuestionLines::SingleLine("abc")), std::vector<std::string>{"abc"});
-}
-
 }  // namespace
 }  // namespace kx

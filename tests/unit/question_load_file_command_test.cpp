@@ -141,31 +141,5 @@ TEST(LoadFileCommand, CancelWithoutAUsableStoredFileShowsTheProgramIcon) {
   }
 }
 
-// A load that fails replaces three records with the one sample record while
-// the ticker still holds the index of the third; a cancel then resumes it.
-TEST(LoadFileCommand, ResumingAfterAFailedLoadNeverReadsAGoneRecord) {
-  Running r(0);
-  // Tick into the third record's question.
-  r.form->Timer1_Timer();
-  ASSERT_EQ(r.fake.graphics.glyphsDrawn.back(), u"三");
-  ASSERT_EQ(r.Fields().QuestionIndex, 2);
-
-  r.Offer(kChosen, Record(u"a", u"b"));
-  r.fake.files.unreadable.insert(kChosen);
-  r.LoadFile();
-  ASSERT_EQ(r.module.Questions.size(), 1u);
-  r.fake.dialogs.fileAnswers.clear();
-  r.LoadFile();  // cancel: the stored (failed) file exists, so the ticker resumes
-  ASSERT_TRUE(r.fake.timer.Enabled());
-
-  r.fake.graphics.glyphsDrawn.clear();
-  for (int i = 0; i < 400; ++i) r.form->Timer1_Timer();
-  std::u16string shown;
-  for (const auto& glyph : r.fake.graphics.glyphsDrawn) shown += glyph;
-  // The question on screen ends with its own answer, then the sample follows.
-  EXPECT_EQ(shown.substr(0, 6), u"問目\u3000三番\u3000");
-  EXPECT_EQ(shown.substr(6, 3), u"全国に");
-}
-
 }  // namespace
 }  // namespace kx

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "fake/fake_platform.h"
 #include "question_test_records.h"
 #include "text/cp932.h"
 
@@ -56,21 +55,6 @@ TEST(RecordFields, BlankFieldsAndOuterSpaces) {
   EXPECT_EQ(QuestionOf(""), u"");
   EXPECT_EQ(AnswerOf(""), u"");
   EXPECT_EQ(AnswerOf(std::string(288, 'q')), u"");
-}
-
-TEST(RecordFields, TheSampleRecordCutsIntoItsQuestionAndAnswer) {
-  const fake::FakeStringTable strings;
-  const std::u16string sample = strings.Text(StringId::kSampleRecord);
-  const std::string bytes = Cp932(sample);
-  ASSERT_EQ(sample.size(), 298u);
-  ASSERT_EQ(bytes.size(), 347u);
-  const std::u16string question =
-      u"全国には一級河川が一〇九水系ありますが、ただ一組同じ名前の川があります。なんという川でしょ"
-      u"う？";
-  EXPECT_EQ(QuestionOf(bytes), question);
-  EXPECT_EQ(AnswerOf(bytes), u"荒川");
-  EXPECT_EQ(QuestionTheLongWay(bytes), question);
-  EXPECT_EQ(AnswerTheLongWay(bytes), u"荒川");
 }
 
 TEST(AnsiField, CountsOneBasedBytesAndStopsWhereTheBytesEnd) {
