@@ -83,13 +83,26 @@ e2e_start() {
 use_locale() {
   export LANG=$1 LC_ALL=$1
   tag=${1%%.*}
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+}
+
+# Ends the program the way the system would at log-off (its window closes,
+# so its tray icon goes too); one that does not answer is killed. The desktop
+# and its taskbar stay for the next scenario.
+end_app() {
+  [[ -n ${app:-} && -f $app/kx_probe.exe ]] || return 0
+  is_running 0 && return 0
+  probe close KX_RuvoZava
+  wait_for 5 is_running 0 && return 0
+  wine taskkill /f /im KX_RuvoZava.exe >/dev/null 2>&1
+  wait_for 5 is_running 0
 }
 
 # fresh_folder NAME: a new program folder with the program and the probe,
-# made the current folder. Nothing of an earlier scenario is left running.
+# made the current folder. No copy of the program is left running.
 fresh_folder() {
-  wineserver -k 2>/dev/null
-  wineserver -w 2>/dev/null
+  end_app
   app="$work/run/$tag-$1"
   rm -rf "$app"
   mkdir -p "$app"

@@ -4,7 +4,8 @@
 #   tests/e2e/run_all.sh BUILD_DIR [SCENARIO...]   (a win64 build folder)
 # Scenarios: single_copy ticker startup_variants settings_window load_file.
 # Prints one line per check and "N passed, N failed"; exits non-zero when a
-# check failed. Screenshots go to BUILD_DIR/e2e/screens.
+# check failed. Screenshots go to BUILD_DIR/e2e/screens. E2E_LOCALES="ja_JP.UTF-8"
+# runs one locale only.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
@@ -14,7 +15,7 @@ scenarios=("$@")
 [[ ${#scenarios[@]} -gt 0 ]] ||
   scenarios=(single_copy ticker startup_variants settings_window load_file)
 
-for locale in ja_JP.UTF-8 en_US.UTF-8; do
+for locale in ${E2E_LOCALES:-ja_JP.UTF-8 en_US.UTF-8}; do
   use_locale "$locale"
   for scenario in "${scenarios[@]}"; do
     source "$here/$scenario.sh"

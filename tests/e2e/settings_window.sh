@@ -75,7 +75,7 @@ check "$tag settings: KXT.ini holds the new speed and colours" wait_for 3 ini_ho
 check "$tag settings: the next question scrolls in blue" \
   wait_for 25 icon_shows "$tag-settings-blue" 4040FF
 check "$tag settings: the slow speed applies: about 6.7 ticks a second" \
-  rate_between settings-slow 3 5 7.2
+  rate_between settings-slow 2 5 7.2
 
 ini_before=$(file_state KXT.ini)
 sleep 1.1
