@@ -53,7 +53,7 @@ e2e_start() {
   for file in "$exe" "$probe_exe"; do
     [[ -f $file ]] || { echo "missing $file"; echo "0 passed, 1 failed"; exit 1; }
   done
-  rm -rf "$work/run" "$screens"
+  rm -rf "$work/run" "$work/frames" "$screens"
   mkdir -p "$work/run" "$screens"
 
   export WINEPREFIX="$work/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

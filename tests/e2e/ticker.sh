@@ -16,7 +16,7 @@ sleep 0.5
 icon_shot "$tag-ticker-2"
 check "$tag ticker: the picture moves" images_differ "$tag-ticker-1" "$tag-ticker-2"
 check "$tag ticker: it moves 2 pixels left per tick, 10 ticks a second by default" \
-  rate_between ticker-default 2 8 11
+  rate_between ticker-default 2 7.8 11.5
 check "$tag ticker: the question is green" wait_for 5 icon_shows "$tag-ticker-q" 00FF00
 check "$tag ticker: no answer colour while the question scrolls" \
   eval '! has_colour "$tag-ticker-q" FFC020'
