@@ -7,6 +7,16 @@
 namespace kx {
 namespace {
 
+// Little-endian UTF-16 with its byte order mark.
+std::string Utf16(std::u16string_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (const char16_t unit : text) {
+    bytes.push_back(static_cast<char>(unit & 0xFF));
+    bytes.push_back(static_cast<char>(unit >> 8));
+  }
+  return bytes;
+}
+
 struct ReadCase {
   const char* file;
   const char* section;
@@ -62,12 +72,7 @@ TEST(IniFileRead, StepsOverSecondBytesOfDoubleByteCharacters) {
 TEST(IniFileRead, ReadsUtf16AndUtf8FilesAsCodePage932) {
   const std::string utf8 = "\xEF\xBB\xBF[FilePath]\nKX_FILE=C:\\\xE5\x95\x8F.kxd\n";  // 問
   EXPECT_EQ(IniFile(utf8).ReadString("FilePath", "KX_FILE"), "C:\\\x96\xE2.kxd");
-  std::string utf16 = "\xFF\xFE";
-  for (const char16_t unit : std::u16string(u"[A]\r\nK=\u554F\r\n")) {
-    utf16.push_back(static_cast<char>(unit & 0xFF));
-    utf16.push_back(static_cast<char>(unit >> 8));
-  }
-  EXPECT_EQ(IniFile(utf16).ReadString("A", "K"), "\x96\xE2");
+  EXPECT_EQ(IniFile(Utf16(u"[A]\r\nK=\u554F\r\n")).ReadString("A", "K"), "\x96\xE2");
 }
 
 TEST(IniFileRead, ReadsIntegersAsSignAndLeadingDigits) {
@@ -136,11 +141,7 @@ TEST(IniFileWrite, RoundTripsKeepUnknownKeysAndSections) {
 }
 
 TEST(IniFileWrite, KeepsUtf16FilesInTheirEncoding) {
-  std::string utf16 = "\xFF\xFE";
-  for (const char16_t unit : std::u16string(u"[A]\r\nK=1\r\n")) {
-    utf16.push_back(static_cast<char>(unit & 0xFF));
-    utf16.push_back(static_cast<char>(unit >> 8));
-  }
+  const std::string utf16 = Utf16(u"[A]\r\nK=1\r\n");
   EXPECT_EQ(IniFile(utf16).Bytes(), utf16);
   IniFile ini(utf16);
   ASSERT_TRUE(ini.WriteString("A", "K", "\x96\xE2"));  // 問
