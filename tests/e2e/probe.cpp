@@ -5,6 +5,7 @@
 //   probe window TITLE         "hidden", "visible" or "absent" (exit 0/0/1)
 //   probe box-text TITLE       the text of the message box with this title
 //   probe press-ok TITLE       clicks the OK button of that message box
+//   probe press-cancel TITLE   clicks the Cancel button of that dialog
 //   probe processes NAME       how many processes run this program file
 //   probe close TITLE          asks the window with this title to close
 //   probe hold TITLE SECONDS   keeps a hidden window with this title open
@@ -65,6 +66,14 @@ int PressOk(const wchar_t* title) {
   const HWND box = FindBox(title);
   if (box == nullptr) return 1;
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  return 0;
+}
+
+int PressCancel(const wchar_t* title) {
+  const HWND dialog = FindBox(title);
+  if (dialog == nullptr) return 1;
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
   return 0;
 }
 
@@ -241,6 +250,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"window") return Window(argv[2]);
   if (command == L"box-text") return BoxText(argv[2]);
   if (command == L"press-ok") return PressOk(argv[2]);
+  if (command == L"press-cancel") return PressCancel(argv[2]);
   if (command == L"close") return Close(argv[2]);
   if (command == L"processes") return Processes(argv[2]);
   if (command == L"hold" && argc >= 4) return Hold(argv[2], _wtoi(argv[3]));
