@@ -77,6 +77,12 @@ bool FilesWin::IsExistingFile(std::u16string_view path) {
 bool FilesWin::ReplaceWhole(std::u16string_view path, std::string_view bytes) {
   if (path.empty()) return false;
   const std::wstring target = ToWide(path);
+  // A rename may replace a read-only file where a write could not: keep it
+  // as its owner marked it, as the platform's own profile writes do.
+  const DWORD existing = GetFileAttributesW(target.c_str());
+  if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
+    return false;
+  }
   const std::wstring temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
   bool written = false;
   {
