@@ -31,7 +31,9 @@ int DialogsWin::MessageBox(std::u16string_view text, std::u16string_view title,
                            std::uint32_t style) {
   const std::wstring wideText = ToWide(text);
   const std::wstring wideTitle = ToWide(title);
-  return ::MessageBoxW(owner_(), wideText.c_str(), wideTitle.c_str(), style);
+  // A tray program is rarely the foreground process: without this its
+  // boxes open inactive, behind whatever the user is working in.
+  return ::MessageBoxW(owner_(), wideText.c_str(), wideTitle.c_str(), style | MB_SETFOREGROUND);
 }
 
 std::optional<std::u16string> DialogsWin::OpenFile(const OpenFileRequest& request) {
