@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs every test: native unit tests, the Windows build's unit and
-# differential tests under Wine, the 32-bit build (compiled, not run), and the
-# end-to-end tests of the real program on Xvfb. Ends with one line
+# Runs every test: native unit tests, the same under ASan and UBSan, the
+# Windows build's unit and differential tests under Wine, the 32-bit build
+# (compiled, not run), the end-to-end tests of the real program on Xvfb, and
+# each fuzzer for 45 seconds. Ends with one line
 # "N passed, N failed" and a non-zero exit when anything failed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -80,6 +81,7 @@ export WINEPREFIX="$root/build/wine-tests"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 build native && run_ctest native
+build asan && run_ctest asan
 build win64 && run_ctest win64
 build win32 || true
 
@@ -93,6 +95,17 @@ if [[ -x tests/e2e/run_all.sh && -d build/win64 ]]; then
     record e2e 0 1
   fi
 fi
+
+# Each fuzzer counts as one case; a fuzz build that fails counts as one failure.
+step "fuzzers"
+scripts/fuzz.sh 45 | tee build/fuzz.log
+while read -r verdict name _; do
+  case $verdict in
+    ok) record "$name" 1 0 ;;
+    FAIL) record "$name" 0 1 ;;
+  esac
+done < <(grep -E '^(ok|FAIL) +fuzz_' build/fuzz.log)
+grep -qE '^[0-9]+ passed, [0-9]+ failed$' build/fuzz.log || record fuzz-build 0 1
 
 step "summary"
 column -t "$results" 2>/dev/null || cat "$results"
