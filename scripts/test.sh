@@ -68,9 +68,11 @@ run_ctest() {
   if [[ -f "$junit" ]]; then
     local line tests failures
     line=$(grep -m1 '<testsuite ' "$junit")
-    tests=$(sed -E 's/.* tests="([0-9]+)".*/\1/' <<<"$line")
-    failures=$(sed -E 's/.* failures="([0-9]+)".*/\1/' <<<"$line")
-    ((tests > 0)) && record "other-$preset" $((tests - failures)) "$failures"
+    tests=$(grep -oE ' tests="[0-9]+"' <<<"$line" | grep -oE '[0-9]+')
+    failures=$(grep -oE ' failures="[0-9]+"' <<<"$line" | grep -oE '[0-9]+')
+    if ((${tests:-0} > 0)); then
+      record "other-$preset" $((tests - ${failures:-0})) "${failures:-0}"
+    fi
   fi
 }
 
