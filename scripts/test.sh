@@ -60,7 +60,10 @@ run_ctest() {
   step "tests $preset"
   local count
   count=$(ctest --preset "$preset" -L gtest -N 2>/dev/null | sed -nE 's/^Total Tests: ([0-9]+)/\1/p')
-  GTEST_OUTPUT="xml:$reports/" ctest --preset "$preset" -L gtest --timeout 900 || true
+  # Under Wine the report folder must be named the Windows way (Z:\...\).
+  local output="$reports/"
+  [[ $preset == win64 ]] && output="$(winepath -w "$reports")\\"
+  GTEST_OUTPUT="xml:$output" ctest --preset "$preset" -L gtest --timeout 900 || true
   count_gtest "$reports" "unit-$preset" "${count:-1}"
   local junit="$root/build/$preset/other-tests.xml"
   rm -f "$junit"
