@@ -69,10 +69,10 @@ run_ctest() {
   rm -f "$junit"
   ctest --preset "$preset" -LE gtest --timeout 900 --output-junit "$junit" || true
   if [[ -f "$junit" ]]; then
-    local line tests failures
-    line=$(grep -m1 '<testsuite ' "$junit")
-    tests=$(grep -oE ' tests="[0-9]+"' <<<"$line" | grep -oE '[0-9]+')
-    failures=$(grep -oE ' failures="[0-9]+"' <<<"$line" | grep -oE '[0-9]+')
+    local tests failures
+    # The suite's own counts come first; ctest spreads them over lines.
+    tests=$(grep -oE '\btests="[0-9]+"' "$junit" | head -n1 | grep -oE '[0-9]+')
+    failures=$(grep -oE '\bfailures="[0-9]+"' "$junit" | head -n1 | grep -oE '[0-9]+')
     if ((${tests:-0} > 0)); then
       record "other-$preset" $((tests - ${failures:-0})) "${failures:-0}"
     fi
