@@ -14,10 +14,10 @@
 #include <string>
 #include <system_error>
 
+#include "app/load_questions.h"
 #include "app/module.h"
 #include "fake/fake_platform.h"
 #include "forms/files_std.h"
-#include "questions/question_loader.h"
 #include "questions/record_format.h"
 #include "text/cp932.h"
 
@@ -110,7 +110,7 @@ void BM_LoadQuestions(benchmark::State& state) {
   std::size_t worstResident = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    module.Questions = kx::QuestionLines();
+    module.Questions = kx::QuestionSet();
     const std::size_t heapBefore = liveBytes;
     peakBytes = liveBytes;
     const std::size_t residentBefore = StatusBytes("VmRSS");
@@ -120,7 +120,7 @@ void BM_LoadQuestions(benchmark::State& state) {
     const bool loaded = kx::LoadQuestions(platform, module);
 
     state.PauseTiming();
-    if (!loaded || module.QuestionCount != state.range(0)) state.SkipWithError("load failed");
+    if (!loaded || module.Questions.count != state.range(0)) state.SkipWithError("load failed");
     worstHeap = std::max(worstHeap, peakBytes - heapBefore);
     const std::size_t residentPeak = StatusBytes("VmHWM");
     if (residentPeak > residentBefore) {

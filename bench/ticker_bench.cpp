@@ -9,9 +9,9 @@
 #include <new>
 #include <string>
 
-#include "app/module.h"
 #include "forms/graphics.h"
 #include "forms/random_source.h"
+#include "questions/question_set.h"
 #include "questions/record_format.h"
 #include "text/cp932.h"
 #include "ticker/ticker_engine.h"
@@ -72,15 +72,12 @@ class NullTray final : public kx::TrayShell {
 
 // A quiz of 50 records, each a full 144-character question and a
 // 30-character answer.
-kx::basRuvoZava FullQuiz() {
+kx::QuestionSet FullQuiz() {
   const std::string question = kx::EncodeCp932(std::u16string(144, u'問')).value();
   const std::string answer = kx::EncodeCp932(std::u16string(30, u'答')).value();
   std::string bytes;
   for (int i = 0; i < 50; ++i) bytes += question + answer + " \r\n";
-  kx::basRuvoZava module;
-  module.Questions = kx::QuestionLines::FromBytes(bytes);
-  module.QuestionCount = 50;
-  return module;
+  return kx::QuestionSet{kx::QuestionLines::FromBytes(bytes), 50};
 }
 
 void ReportAllocations(benchmark::State& state, long long before) {
@@ -94,11 +91,11 @@ void BM_EngineTick(benchmark::State& state) {
   BarGraphics graphics;
   kx::ClockSeededRandom random;
   random.SeedFromClock();
-  const kx::basRuvoZava module = FullQuiz();
+  const kx::QuestionSet questions = FullQuiz();
   kx::TickerEngine engine(graphics, random, 15, 15);
   const long long before = allocations.load();
   for (auto _ : state) {
-    engine.Tick(module, 0, 1);
+    engine.Tick(questions, 0, 1);
     benchmark::DoNotOptimize(engine.Picture1().Pixels().data());
   }
   ReportAllocations(state, before);
@@ -112,14 +109,14 @@ void BM_TickWithIcon(benchmark::State& state) {
   NullTray shell;
   kx::ClockSeededRandom random;
   random.SeedFromClock();
-  const kx::basRuvoZava module = FullQuiz();
+  const kx::QuestionSet questions = FullQuiz();
   kx::TickerEngine engine(graphics, random, 15, 15);
   kx::TrayIcon tray(shell, graphics);
   tray.Fill(u"KX_RuvoZava");
   tray.Add();
   const long long before = allocations.load();
   for (auto _ : state) {
-    engine.ScrollAndPublish(module, 0, 1);
+    engine.ScrollAndPublish(questions, 0, 1);
     tray.ShowPicture(engine.Picture1());
     engine.AdvanceColumn();
   }

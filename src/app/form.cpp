@@ -1,12 +1,12 @@
 #include "app/form.h"
 
-#include "app/messages.h"
-#include "questions/question_loader.h"
-#include "questions/select_question_file.h"
-#include "ticker/tray_message.h"
-
 #include <cassert>
 
+#include "app/load_questions.h"
+#include "app/messages.h"
+#include "app/select_question_file.h"
+#include "forms/twips.h"
+#include "ticker/tray_message.h"
 #include "window/art_pixels.h"
 #include "window/slider_arithmetic.h"
 
@@ -69,9 +69,7 @@ void frmRuvoZava::PlaceIconAndLink() {
   pictures_.PaintFramesAndLabels(platform_.graphics, EmblemPicture());
   pictures_.SetLinkText(platform_.graphics, platform_.strings.Text(StringId::kHomePage));
 }
-void frmRuvoZava::LoadSettingsStep() {
-  settings = LoadSettings(platform_.files, module_.IniPath);
-}
+void frmRuvoZava::LoadSettingsStep() { settings = LoadSettings(platform_.files, module_.IniPath); }
 void frmRuvoZava::ReadQuestionFilePath() {
   module_.QuestionFilePath = kx::ReadQuestionFilePath(platform_.files, module_.IniPath);
 }
@@ -103,7 +101,7 @@ void frmRuvoZava::AddTrayIcon() { tray_.Add(); }
 
 void frmRuvoZava::Timer1_Timer() {
   if (!ticker_) return;
-  ticker_->ScrollAndPublish(module_, settings.QuestionColor, settings.AnswerColor);
+  ticker_->ScrollAndPublish(module_.Questions, settings.QuestionColor, settings.AnswerColor);
   tray_.ShowPicture(ticker_->Picture1());
   ticker_->AdvanceColumn();
 }

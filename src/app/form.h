@@ -8,7 +8,9 @@
 #include <optional>
 
 #include "app/module.h"
+#include "forms/mouse.h"
 #include "forms/platform.h"
+#include "resource.h"
 #include "settings/settings.h"
 #include "ticker/ticker_engine.h"
 #include "ticker/tray_icon.h"
@@ -17,15 +19,11 @@
 
 namespace kx {
 
-// Mouse buttons as the handlers receive them.
-inline constexpr int kLeftButton = 1;
-inline constexpr int kRightButton = 2;
-inline constexpr int kMiddleButton = 4;
-
-// Items of the popup menu, by index.
-inline constexpr std::int16_t kPopUpSettings = 0;
-inline constexpr std::int16_t kPopUpLoadFile = 1;
-inline constexpr std::int16_t kPopUpExit = 3;
+// Items of the popup menu, by index: the resource's command ids less their
+// base.
+inline constexpr std::int16_t kPopUpSettings = IDM_POPUP_SETTINGS - IDM_POPUP_BASE;
+inline constexpr std::int16_t kPopUpLoadFile = IDM_POPUP_LOAD_FILE - IDM_POPUP_BASE;
+inline constexpr std::int16_t kPopUpExit = IDM_POPUP_EXIT - IDM_POPUP_BASE;
 
 class frmRuvoZava {
  public:

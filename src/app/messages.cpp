@@ -2,8 +2,7 @@
 
 namespace kx {
 
-std::u16string FormatResString(const StringTable& strings, StringId id,
-                               std::u16string_view value) {
+std::u16string FormatResString(const StringTable& strings, StringId id, std::u16string_view value) {
   const std::u16string pattern = strings.Text(id);
   std::u16string result;
   result.reserve(pattern.size() + value.size());
@@ -36,14 +35,6 @@ std::uint8_t ShowResMessage(const StringTable& strings, Dialogs& dialogs, std::u
   }
   const int button = dialogs.MessageBox(text, strings.Text(titleId), MessageStyleOf(kind));
   return static_cast<std::uint8_t>(button & 0xFF);
-}
-
-std::u16string CutAtNul(std::u16string_view text) {
-  text = text.substr(0, text.find(u'\0'));
-  const auto first = text.find_first_not_of(u' ');
-  if (first == std::u16string_view::npos) return {};
-  const auto last = text.find_last_not_of(u' ');
-  return std::u16string(text.substr(first, last - first + 1));
 }
 
 }  // namespace kx

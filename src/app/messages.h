@@ -29,8 +29,4 @@ std::uint8_t ShowResMessage(const StringTable& strings, Dialogs& dialogs, std::u
                             StringId titleId, StringId textId,
                             std::optional<StringId> secondTextId = std::nullopt);
 
-// The text before the first NUL, without ordinary spaces at either end.
-// Ideographic spaces (U+3000) are kept: they may belong to a file name.
-std::u16string CutAtNul(std::u16string_view text);
-
 }  // namespace kx

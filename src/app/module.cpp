@@ -1,9 +1,7 @@
 #include "app/module.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "app/messages.h"
+#include "forms/twips.h"
 
 namespace kx {
 namespace {
@@ -15,13 +13,6 @@ std::u16string DecimalText(int value) {
 
 }  // namespace
 
-int TwipsPerPixel(int dotsPerInch) {
-  if (dotsPerInch <= 0) return 15;  // a screen that reports nothing: the usual 96 dpi
-  // nearbyint follows the default rounding mode, which rounds halves to even.
-  // Never 0: every pixel size is a division by this.
-  return std::max(1, static_cast<int>(std::nearbyint(1440.0 / dotsPerInch)));
-}
-
 std::u16string WithTrailingBackslash(std::u16string folder) {
   if (folder.empty() || folder.back() != u'\\') folder.push_back(u'\\');
   return folder;
@@ -29,7 +20,8 @@ std::u16string WithTrailingBackslash(std::u16string folder) {
 
 std::u16string MakeVersionTitle(const StringTable& strings, const std::u16string& appTitle,
                                 ProgramVersion version) {
-  return appTitle + FormatResString(strings, StringId::kVersionPattern, DecimalText(version.major)) +
+  return appTitle +
+         FormatResString(strings, StringId::kVersionPattern, DecimalText(version.major)) +
          DecimalText(version.minor);
 }
 

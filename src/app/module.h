@@ -7,7 +7,7 @@
 #include <string>
 
 #include "forms/platform.h"
-#include "questions/question_lines.h"
+#include "questions/question_set.h"
 
 namespace kx {
 
@@ -20,15 +20,9 @@ struct basRuvoZava {
   int TwipsPerPixelY = 15;
   // Empty: no question file chosen.
   std::u16string QuestionFilePath;
-  QuestionLines Questions;  // QuestionLines
-  // Index of the last element of Questions; every pick lies in 0 to
-  // QuestionCount - 1, or is 0 when this is 0.
-  std::int32_t QuestionCount = 0;
+  // QuestionLines and QuestionCount, replaced only by LoadQuestions.
+  QuestionSet Questions;
 };
-
-// Twips per screen pixel for a logical resolution: 1440 / dpi, rounded to the
-// nearest integer, halves to even.
-int TwipsPerPixel(int dotsPerInch);
 
 // The program folder with exactly one trailing backslash.
 std::u16string WithTrailingBackslash(std::u16string folder);

@@ -35,11 +35,6 @@ std::int16_t AnsiLength(std::u16string_view text);
 // ends. The ideographic space U+3000 is text: a writer may indent with it.
 std::u16string AnsiField(std::string_view bytes, std::int16_t position, std::int16_t count);
 
-// The bytes without their trailing spaces: ToAnsiTrimmed for a line that is
-// still in code page 932. 0x20 is never the second byte of a double-byte
-// character, so this never splits one.
-std::string_view TrimTrailingSpaces(std::string_view bytes);
-
 // The question and answer of one record line (code page 932, without CR LF):
 // bytes 1-288 and bytes 289-348, trimmed. Byte 349 never belongs to either.
 // The same as ToAnsiTrimmed of the decoded line followed by AnsiField, without

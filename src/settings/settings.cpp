@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/messages.h"
 #include "settings/profile.h"
 #include "text/cp932.h"
+#include "text/spaces.h"
 
 namespace kx {
 namespace {
@@ -16,9 +16,6 @@ constexpr std::string_view kQuestionKey = "QUESTION";
 constexpr std::string_view kAnswerKey = "ANSWER";
 constexpr std::string_view kFilePathSection = "FilePath";
 constexpr std::string_view kFileKey = "KX_FILE";
-
-// The platform hands the path over in a 256-byte buffer with its NUL.
-constexpr std::size_t kPathBytes = 255;
 
 template <typename T>
 T ValueOrDefault(T saved, T defaultValue, T last) {
@@ -85,7 +82,7 @@ int TimerIntervalOf(const Settings& settings) { return (settings.SpeedLevel + 1)
 std::u16string ReadQuestionFilePath(Files& files, std::u16string_view iniPath) {
   const auto value = ReadProfileString(files, iniPath, kFilePathSection, kFileKey);
   if (!value) return {};
-  return CutAtNul(DecodeCp932(CutBetweenCharacters(*value, kPathBytes)));
+  return CutAtNul(DecodeCp932(CutBetweenCharacters(*value, kMaxPathBytes)));
 }
 
 bool WriteQuestionFilePath(Files& files, std::u16string_view iniPath, std::u16string_view path) {

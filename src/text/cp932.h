@@ -6,6 +6,7 @@
 // Linux glibc's iconv "CP932". Both give the same results for every byte
 // sequence the program writes or expects to read.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,5 +20,17 @@ std::u16string DecodeCp932(std::string_view bytes);
 // Empty when some character has no code page 932 form; nothing is guessed
 // or replaced, so a path that cannot be written never names another file.
 std::optional<std::string> EncodeCp932(std::u16string_view text);
+
+// EncodeCp932, with "?" for each character that has no code page 932 form,
+// as the platform's converter writes it.
+std::string EncodeCp932OrQuestionMark(std::u16string_view text);
+
+// The longest path, in code page 932 bytes, that the settings file and the
+// open-file dialog's 256-byte buffer hold.
+inline constexpr std::size_t kMaxPathBytes = 255;
+
+// Whether the settings file can name `path` again: it has a code page 932
+// form of at most kMaxPathBytes bytes.
+bool IsStorablePath(std::u16string_view path);
 
 }  // namespace kx

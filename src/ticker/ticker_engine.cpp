@@ -48,24 +48,24 @@ TickerEngine::TickerEngine(Graphics& graphics, RandomSource& random, int twipsPe
       picture1_(canvas_.Width(), canvas_.Height()),
       glyph_(PixelsOf(kPicture2Twips, twipsPerPixelX), PixelsOf(kPicture2Twips, twipsPerPixelY)) {}
 
-void TickerEngine::ScrollAndPublish(const basRuvoZava& module, std::int32_t questionColor,
+void TickerEngine::ScrollAndPublish(const QuestionSet& questions, std::int32_t questionColor,
                                     std::int32_t answerColor) {
-  if (fields_.GlyphColumn > fields_.GlyphWidth) NextGlyph(module, questionColor, answerColor);
+  if (fields_.GlyphColumn > fields_.GlyphWidth) NextGlyph(questions, questionColor, answerColor);
   canvas_.ShiftLeft(2);
   canvas_.CopyColumns(glyph_, fields_.GlyphColumn, 2, canvas_.Width() - 2);
   // Same sizes: the copy reuses Picture1's pixels and allocates nothing.
   picture1_ = canvas_;
 }
 
-void TickerEngine::NextGlyph(const basRuvoZava& module, std::int32_t questionColor,
+void TickerEngine::NextGlyph(const QuestionSet& questions, std::int32_t questionColor,
                              std::int32_t answerColor) {
   TickerFields& f = fields_;
   ++f.CharIndex;
   f.GlyphColumn = 0;
   switch (f.TickerState) {
     case kQuestionDue: {
-      const QuestionLines& lines = module.Questions;
-      f.QuestionIndex = PickQuestionIndex(random_.Next(), module.QuestionCount, lines.size());
+      const QuestionLines& lines = questions.lines;
+      f.QuestionIndex = PickQuestionIndex(random_.Next(), questions.count, lines.size());
       if (lines.empty()) {
         f.CurrentText.clear();
         pendingAnswer_.clear();
@@ -83,8 +83,7 @@ void TickerEngine::NextGlyph(const basRuvoZava& module, std::int32_t questionCol
       f.CurrentColor = TextColor(answerColor, kDefaultAnswerColor);
       f.TickerState = kAnswerScrolling;
       break;
-    default:
-      break;
+    default: break;
   }
   if (f.CharIndex < 1 || static_cast<std::size_t>(f.CharIndex) > f.CurrentText.size()) {
     f.CharIndex = 0;

@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/module.h"
 #include "forms/graphics.h"
 #include "forms/random_source.h"
 #include "forms/surface.h"
+#include "questions/question_set.h"
 
 namespace kx {
 
@@ -65,19 +65,20 @@ class TickerEngine {
   // Steps of one tick before the icon is built: fetch the next glyph when the
   // current one is fed, move the canvas two pixels left, feed two glyph
   // columns into its right edge and publish it to Picture1.
-  void ScrollAndPublish(const basRuvoZava& module, std::int32_t questionColor,
+  void ScrollAndPublish(const QuestionSet& questions, std::int32_t questionColor,
                         std::int32_t answerColor);
   // The tick's last step, after the icon has gone to the shell.
   void AdvanceColumn() { fields_.GlyphColumn += 2; }
   // A whole tick, for callers that build no icon.
-  void Tick(const basRuvoZava& module, std::int32_t questionColor, std::int32_t answerColor) {
-    ScrollAndPublish(module, questionColor, answerColor);
+  void Tick(const QuestionSet& questions, std::int32_t questionColor, std::int32_t answerColor) {
+    ScrollAndPublish(questions, questionColor, answerColor);
     AdvanceColumn();
   }
 
   // Advances the text stream by one character and draws it into the glyph
   // surface.
-  void NextGlyph(const basRuvoZava& module, std::int32_t questionColor, std::int32_t answerColor);
+  void NextGlyph(const QuestionSet& questions, std::int32_t questionColor,
+                 std::int32_t answerColor);
 
   // Left click while a question scrolls: the rest of the question is dropped
   // and the answer starts at the next tick, without a gap. False (nothing

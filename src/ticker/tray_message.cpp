@@ -1,5 +1,7 @@
 #include "ticker/tray_message.h"
 
+#include "forms/twips.h"
+
 #include <cassert>
 #include <cmath>
 
@@ -11,8 +13,7 @@ int TrayMessageOf(float xTwips, int twipsPerPixelX) {
   // would overflow the rounding into int.
   constexpr float kLimit = 1.0e9f;
   if (twipsPerPixelX <= 0 || !(std::fabs(xTwips) < kLimit)) return 0;
-  // nearbyint rounds halves to even, as the form's integer conversion does.
-  return static_cast<int>(std::nearbyint(xTwips)) / twipsPerPixelX;
+  return RoundHalfEven(xTwips) / twipsPerPixelX;
 }
 
 }  // namespace kx

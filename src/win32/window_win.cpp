@@ -39,15 +39,15 @@ bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 Point ClientPoint(LPARAM lParam) { return Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
-// The form's masks: buttons 1 left, 2 right, 4 middle; shift 1, ctrl 2, alt 4.
 int ButtonsOf(WPARAM keys) {
-  return ((keys & MK_LBUTTON) != 0 ? 1 : 0) | ((keys & MK_RBUTTON) != 0 ? 2 : 0) |
-         ((keys & MK_MBUTTON) != 0 ? 4 : 0);
+  return ((keys & MK_LBUTTON) != 0 ? kLeftButton : 0) |
+         ((keys & MK_RBUTTON) != 0 ? kRightButton : 0) |
+         ((keys & MK_MBUTTON) != 0 ? kMiddleButton : 0);
 }
 
 int ShiftOf(WPARAM keys) {
-  return ((keys & MK_SHIFT) != 0 ? 1 : 0) | ((keys & MK_CONTROL) != 0 ? 2 : 0) |
-         (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+  return ((keys & MK_SHIFT) != 0 ? kShiftKey : 0) | ((keys & MK_CONTROL) != 0 ? kCtrlKey : 0) |
+         (GetKeyState(VK_MENU) < 0 ? kAltKey : 0);
 }
 
 }  // namespace
@@ -154,9 +154,7 @@ LRESULT WindowWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kTimer1Id) form.Timer1_Timer();
       return 0;
-    case WM_PAINT:
-      Paint();
-      return 0;
+    case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND:
       if (!form.ClientPicture().Empty()) return 1;  // WM_PAINT covers every pixel
       break;
@@ -191,9 +189,7 @@ LRESULT WindowWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_CLOSE:
-      Unload();
-      return 0;
+    case WM_CLOSE: Unload(); return 0;
     case WM_DESTROY:
       if (!unloaded_) {
         unloaded_ = true;

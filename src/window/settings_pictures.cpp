@@ -3,6 +3,7 @@
 #include <cassert>
 #include <string>
 
+#include "text/spaces.h"
 #include "window/edge_drawing.h"
 #include "window/knob_image.h"
 
@@ -21,13 +22,6 @@ constexpr int kKnobStep = 56;
 constexpr int kKnobTop = 1;
 constexpr int kFrameCaptionIndent = 8;
 constexpr int kFrameCaptionPad = 2;
-
-// Text as a text-output call with the AnsiLength count draws it: without
-// trailing spaces.
-std::u16string_view WithoutTrailingSpaces(std::u16string_view text) {
-  const auto end = text.find_last_not_of(u' ');
-  return end == std::u16string_view::npos ? std::u16string_view() : text.substr(0, end + 1);
-}
 
 // Width of `text` in the window font, measured by drawing it aside.
 int MeasureText(Graphics& graphics, std::u16string_view text) {
@@ -68,7 +62,7 @@ void SettingsPictures::PaintTitleBand(Graphics& graphics, int outerWidthTwips,
                      TitleBandColor(i));
   }
   window_.FillRect(Rect{0, kTitleBandPixels, layout_.clientWidth, kTitleBandPixels + 1}, kBlack);
-  graphics.DrawText(window_, kVersionTitleAt, WithoutTrailingSpaces(versionTitle), kWhite);
+  graphics.DrawText(window_, kVersionTitleAt, TrimTrailingSpaces(versionTitle), kWhite);
   Compose();
 }
 
@@ -125,7 +119,7 @@ void SettingsPictures::DrawSpeedBar(Graphics& graphics, std::int16_t level,
                                     const Surface& knobImage, std::u16string_view scaleText) {
   speedBox_.Fill(colors_.face);
   DrawSunkenEdge(speedBox_, kGroove, colors_);
-  graphics.DrawText(speedBox_, kScaleTextAt, WithoutTrailingSpaces(scaleText), colors_.windowText);
+  graphics.DrawText(speedBox_, kScaleTextAt, TrimTrailingSpaces(scaleText), colors_.windowText);
   for (int x = kFirstTick; x <= kLastTick; x += kTickStep) {
     DrawLine(speedBox_, Point{x, kTickTop}, Point{x, kTickTop + kTickLength}, kBlack);
   }

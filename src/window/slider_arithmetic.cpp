@@ -1,16 +1,11 @@
 #include "window/slider_arithmetic.h"
 
 #include <algorithm>
-#include <cmath>
 
-#include "app/form.h"
+#include "forms/mouse.h"
+#include "forms/twips.h"
 
 namespace kx {
-
-int RoundHalfEven(float value) {
-  // nearbyint follows the default rounding mode, which rounds halves to even.
-  return static_cast<int>(std::nearbyint(value));
-}
 
 std::int16_t SpeedLevelAt(float x) {
   const int level = RoundHalfEven(x) / kSliderStepWidth;

@@ -12,9 +12,6 @@ inline constexpr std::int16_t kMaxSpeedLevel = 2;
 inline constexpr int kColorCellWidth = 16;
 inline constexpr std::int32_t kMaxColorCell = 3;
 
-// To the nearest whole number, halves to the even neighbour.
-int RoundHalfEven(float value);
-
 // round(x) \ 43. Never above the slowest step: at coarse screen scales the
 // box grows wider than three steps and would offer a fourth step that the
 // knob and the timer do not have.

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/load_questions.h"
 #include "app/module.h"
 #include "fake/fake_platform.h"
-#include "questions/question_loader.h"
 #include "questions/record_format.h"
 #include "ticker/ticker_engine.h"
 
@@ -19,15 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kx::basRuvoZava module;
   module.QuestionFilePath = path;
   if (!kx::LoadQuestions(fake.Services(), module)) std::abort();  // readable bytes must load
-  if (module.QuestionCount < 0 ||
-      module.Questions.size() != static_cast<std::size_t>(module.QuestionCount) + 1) {
+  if (module.Questions.count < 0 ||
+      module.Questions.lines.size() != static_cast<std::size_t>(module.Questions.count) + 1) {
     std::abort();
   }
   for (const float r : {0.0f, 0.5f, kx::kLargestRandom}) {
     const std::int32_t index =
-        kx::PickQuestionIndex(r, module.QuestionCount, module.Questions.size());
-    if (index < 0 || static_cast<std::size_t>(index) >= module.Questions.size()) std::abort();
-    const std::string_view line = module.Questions[static_cast<std::size_t>(index)];
+        kx::PickQuestionIndex(r, module.Questions.count, module.Questions.lines.size());
+    if (index < 0 || static_cast<std::size_t>(index) >= module.Questions.lines.size()) std::abort();
+    const std::string_view line = module.Questions.lines[static_cast<std::size_t>(index)];
     (void)kx::QuestionOf(line);
     (void)kx::AnswerOf(line);
   }

@@ -140,7 +140,7 @@ int wmain(int argc, wchar_t** argv) {
   Check(started && created && window.Handle() != nullptr, "the window starts");
   if (failures != 0) return 1;
   Check(dialogs.messages.empty(), "start-up shows no message");
-  Check(module.QuestionCount == kRecords, "every generated record is loaded");
+  Check(module.Questions.count == kRecords, "every generated record is loaded");
   Check(tray.adds == 1, "start-up adds the icon once");
   Check(timer.Enabled() && timer.Interval() == 50, "the timer runs at the fastest speed");
   // The soak drives the ticks itself; the window's own timer would add

@@ -63,7 +63,7 @@ TEST(FormLoad, WithoutAFileTheProgramIconWaitsWithTheTimerOff) {
 
 TEST(FormLoad, AFileThatLoadsStartsTheTickerAndAddsTheIconLast) {
   Started s(kQuiz, Record(u"問題", u"答") + Record(u"Q", u"A"));
-  EXPECT_EQ(s.module.QuestionCount, 2);
+  EXPECT_EQ(s.module.Questions.count, 2);
   EXPECT_EQ(s.Added().data.tip, u"KX_RuvoZava");
   EXPECT_EQ(s.Added().data.icon, &s.fake.graphics.ProgramIcon());
   EXPECT_TRUE(s.fake.timer.Enabled());
@@ -84,7 +84,7 @@ TEST(FormLoad, AFileThatFailsShowsTheMessageThenScrollsTheSample) {
   EXPECT_EQ(s.Added().data.tip, u"Fileを読み込んで下さい。");
   EXPECT_TRUE(s.fake.timer.Enabled());
   EXPECT_EQ(s.fake.log.back(), "tray add");
-  EXPECT_EQ(s.module.QuestionCount, 0);
+  EXPECT_EQ(s.module.Questions.count, 0);
   s.form->Timer1_Timer();
   EXPECT_EQ(s.fake.graphics.glyphsDrawn, std::vector<std::u16string>{u"全"});
 }

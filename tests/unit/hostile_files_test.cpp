@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <new>
 
+#include "app/load_questions.h"
 #include "fake/fake_platform.h"
 #include "forms/files_std.h"
-#include "questions/question_loader.h"
 #include "questions/record_format.h"
 #include "settings/settings.h"
 
@@ -61,10 +61,10 @@ TEST(HostileQuestionFiles, LoadWhatEndsInCrLfAndKeepEachAnswerInItsPlace) {
     module.QuestionFilePath = u"C:\\q.kxd";
     fake.files.contents[module.QuestionFilePath] = c.bytes;
     EXPECT_TRUE(LoadQuestions(fake.Services(), module));
-    EXPECT_EQ(module.QuestionCount, c.count);
-    ASSERT_EQ(module.Questions.size(), static_cast<std::size_t>(c.count) + 1);
-    EXPECT_EQ(AnswerOf(module.Questions[0]), c.answer);
-    EXPECT_FALSE(QuestionOf(module.Questions[0]).empty());
+    EXPECT_EQ(module.Questions.count, c.count);
+    ASSERT_EQ(module.Questions.lines.size(), static_cast<std::size_t>(c.count) + 1);
+    EXPECT_EQ(AnswerOf(module.Questions.lines[0]), c.answer);
+    EXPECT_FALSE(QuestionOf(module.Questions.lines[0]).empty());
     EXPECT_TRUE(fake.dialogs.messages.empty());
   }
 }
@@ -77,8 +77,8 @@ TEST(HostileQuestionFiles, AFileTooLargeForMemoryIsAReadFailureWithTheSample) {
   basRuvoZava module;
   module.QuestionFilePath = u"C:\\huge.kxd";
   EXPECT_FALSE(LoadQuestions(platform, module));
-  EXPECT_EQ(module.QuestionCount, 0);
-  EXPECT_EQ(AnswerOf(module.Questions[0]), u"荒川");
+  EXPECT_EQ(module.Questions.count, 0);
+  EXPECT_EQ(AnswerOf(module.Questions.lines[0]), u"荒川");
   EXPECT_EQ(fake.dialogs.messages.size(), 1u);
 }
 

@@ -1,4 +1,5 @@
 #include "app/messages.h"
+#include "text/spaces.h"
 
 #include <gtest/gtest.h>
 

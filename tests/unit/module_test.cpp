@@ -1,4 +1,5 @@
 #include "app/module.h"
+#include "forms/twips.h"
 
 #include <gtest/gtest.h>
 

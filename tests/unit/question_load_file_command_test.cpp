@@ -70,7 +70,7 @@ TEST(LoadFileCommand, AnAcceptedFileRestartsTheTickerWithANewQuestion) {
   r.Offer(kChosen, Record(u"新しい", u"答") + Record(u"別の", u"答"));
   r.LoadFile();
   EXPECT_EQ(r.module.QuestionFilePath, kChosen);
-  EXPECT_EQ(r.module.QuestionCount, 2);
+  EXPECT_EQ(r.module.Questions.count, 2);
   EXPECT_TRUE(r.fake.timer.Enabled());
   const TickerFields& f = r.Fields();
   EXPECT_EQ(f.TickerState, kQuestionDue);
@@ -94,7 +94,7 @@ TEST(LoadFileCommand, AnAcceptedFileThatFailsToLoadFreezesTheTicker) {
   EXPECT_EQ(r.fake.dialogs.messages[0].text,
             u"指定されたFileは存在しません、\r\nFileを指定し直して下さい。");
   EXPECT_FALSE(r.fake.timer.Enabled());
-  EXPECT_EQ(r.module.QuestionCount, 0);
+  EXPECT_EQ(r.module.Questions.count, 0);
   EXPECT_EQ(r.LastModify().tip, kPleaseLoad);
   EXPECT_NE(r.LastModify().icon, r.ProgramIcon());
   EXPECT_EQ(r.StoredPath(), kChosen);  // stored even though it failed
@@ -121,7 +121,7 @@ TEST(LoadFileCommand, CancelAfterARefusalTestsTheStoredPathNotTheRefusedOne) {
   ASSERT_EQ(r.fake.dialogs.messages.size(), 1u);  // the refusal only
   EXPECT_EQ(r.module.QuestionFilePath, kStored);
   EXPECT_TRUE(r.fake.timer.Enabled());
-  EXPECT_EQ(r.module.QuestionCount, 3);  // nothing was loaded
+  EXPECT_EQ(r.module.Questions.count, 3);  // nothing was loaded
 }
 
 TEST(LoadFileCommand, CancelWithoutAUsableStoredFileShowsTheProgramIcon) {

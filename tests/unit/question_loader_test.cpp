@@ -1,4 +1,4 @@
-#include "questions/question_loader.h"
+#include "app/load_questions.h"
 
 #include <gtest/gtest.h>
 
@@ -31,15 +31,16 @@ class LoadQuestionsTest : public ::testing::Test {
   }
   bool Load() {
     const bool result = LoadQuestions(fake.Services(), module);
-    EXPECT_GE(module.QuestionCount, 0);
-    EXPECT_EQ(module.Questions.size(), static_cast<std::size_t>(module.QuestionCount) + 1);
+    EXPECT_GE(module.Questions.count, 0);
+    EXPECT_EQ(module.Questions.lines.size(), static_cast<std::size_t>(module.Questions.count) + 1);
     EXPECT_EQ(module.QuestionFilePath, kPath);
     return result;
   }
   bool HoldsTheSample() const {
-    return module.QuestionCount == 0 && module.Questions.size() == 1 &&
-           QuestionOf(module.Questions[0]) == kSampleQuestion &&
-           AnswerOf(module.Questions[0]) == u"荒川" && module.Questions[0].size() == 347;
+    return module.Questions.count == 0 && module.Questions.lines.size() == 1 &&
+           QuestionOf(module.Questions.lines[0]) == kSampleQuestion &&
+           AnswerOf(module.Questions.lines[0]) == u"荒川" &&
+           module.Questions.lines[0].size() == 347;
   }
 
   fake::FakePlatform fake;
@@ -66,15 +67,15 @@ TEST_F(LoadQuestionsTest, CountsTheRecordsThatEndInCrLf) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.bytes.size());
     EXPECT_TRUE(Load(c.bytes));
-    EXPECT_EQ(module.QuestionCount, c.count);
+    EXPECT_EQ(module.Questions.count, c.count);
     EXPECT_EQ(HoldsTheSample(), c.count == 0);
   }
   EXPECT_TRUE(fake.dialogs.messages.empty());
   Load(cases[0].bytes);
-  EXPECT_EQ(module.Questions[0].size(), 349u);
-  EXPECT_EQ(QuestionOf(module.Questions[1]), u"二問目");
-  EXPECT_EQ(AnswerOf(module.Questions[1]), u"二");
-  EXPECT_EQ(module.Questions[3], "");
+  EXPECT_EQ(module.Questions.lines[0].size(), 349u);
+  EXPECT_EQ(QuestionOf(module.Questions.lines[1]), u"二問目");
+  EXPECT_EQ(AnswerOf(module.Questions.lines[1]), u"二");
+  EXPECT_EQ(module.Questions.lines[3], "");
 }
 
 TEST_F(LoadQuestionsTest, AFileThatCannotBeReadShowsTheMessageAndGivesTheSample) {
@@ -124,14 +125,14 @@ TEST(LoadQuestionsFromDisk, FoldersAndMissingFilesFailRealFilesLoad) {
   basRuvoZava module;
   module.QuestionFilePath = file.u16string();
   EXPECT_TRUE(LoadQuestions(platform, module));
-  EXPECT_EQ(module.QuestionCount, 2);
-  EXPECT_EQ(AnswerOf(module.Questions[1]), u"2");
+  EXPECT_EQ(module.Questions.count, 2);
+  EXPECT_EQ(AnswerOf(module.Questions.lines[1]), u"2");
 
   for (const auto& path : {folder, folder / "missing.kxd", folder / "no" / "such.kxd"}) {
     module.QuestionFilePath = path.u16string();
     EXPECT_FALSE(LoadQuestions(platform, module));
-    EXPECT_EQ(module.QuestionCount, 0);
-    EXPECT_EQ(module.Questions.size(), 1u);
+    EXPECT_EQ(module.Questions.count, 0);
+    EXPECT_EQ(module.Questions.lines.size(), 1u);
   }
   EXPECT_EQ(fake.dialogs.messages.size(), 3u);
   EXPECT_FALSE(std::filesystem::exists(folder / "missing.kxd"));

@@ -1,4 +1,5 @@
-#include "questions/select_question_file.h"
+#include "app/select_question_file.h"
+#include "questions/file_choice.h"
 
 #include <gtest/gtest.h>
 

@@ -20,9 +20,9 @@ constexpr Color kOrange = 0x0020C0FF;
 constexpr Color kLightRed = 0x006060FF;
 constexpr Color kBlue = 0x00FF4040;
 
-void Install(basRuvoZava& module, const std::string& bytes) {
-  module.Questions = QuestionLines::FromBytes(bytes);
-  module.QuestionCount = static_cast<std::int32_t>(module.Questions.size()) - 1;
+void Install(QuestionSet& module, const std::string& bytes) {
+  module.lines = QuestionLines::FromBytes(bytes);
+  module.count = static_cast<std::int32_t>(module.lines.size()) - 1;
 }
 
 class TickerEngineTest : public ::testing::Test {
@@ -42,7 +42,7 @@ class TickerEngineTest : public ::testing::Test {
   const TickerFields& F() const { return engine.Fields(); }
 
   fake::FakePlatform fake;
-  basRuvoZava module;
+  QuestionSet module;
   std::int32_t questionColor = kDefaultQuestionColor;
   std::int32_t answerColor = kDefaultAnswerColor;
   TickerEngine engine{fake.graphics, fake.random, 15, 15};
@@ -173,8 +173,8 @@ TEST_F(TickerEngineTest, ListReplacedUnderAHeldIndexIsNeverReadOutOfRange) {
   fake.random.values = {kLargestRandom};
   NextGlyph();
   ASSERT_EQ(F().QuestionIndex, 2);
-  module.Questions = QuestionLines::FromBytes(RecordLine(u"S", u"T"));
-  module.QuestionCount = 0;
+  module.lines = QuestionLines::FromBytes(RecordLine(u"S", u"T"));
+  module.count = 0;
   ASSERT_TRUE(engine.SkipToAnswer());
   NextGlyph();
   // The answer that belongs to the question on screen.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/form.h"
+#include "forms/twips.h"
 #include "window/slider_arithmetic.h"
 
 namespace kx {

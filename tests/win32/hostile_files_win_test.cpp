@@ -3,8 +3,8 @@
 // file on disk never replaced or lost.
 #include <gtest/gtest.h>
 
+#include "app/load_questions.h"
 #include "fake/fake_platform.h"
-#include "questions/question_loader.h"
 #include "questions/record_format.h"
 #include "settings/settings.h"
 #include "win32/files_win.h"
@@ -49,7 +49,7 @@ TEST(HostileFilesWin, LockedAndReadOnlyFilesAreNeverReplaced) {
       ASSERT_TRUE(held && heldQuiz);
       // Chosen, then locked before the load: the message, then the sample.
       EXPECT_FALSE(LoadQuestions(platform, module));
-      EXPECT_EQ(module.QuestionCount, 0);
+      EXPECT_EQ(module.Questions.count, 0);
       EXPECT_EQ(fake.dialogs.messages.size(), 1u);
       EXPECT_EQ(LoadSettings(files, ini).SpeedLevel, 1);  // unreadable: the defaults
     } else {
@@ -66,7 +66,7 @@ TEST(HostileFilesWin, LockedAndReadOnlyFilesAreNeverReplaced) {
     ASSERT_TRUE(SetFileAttributesW(ToWide(ini).c_str(), FILE_ATTRIBUTE_NORMAL));
   }
   EXPECT_TRUE(LoadQuestions(platform, module));  // once let go, the file loads
-  EXPECT_EQ(module.QuestionCount, 1);
+  EXPECT_EQ(module.Questions.count, 1);
 
   EXPECT_TRUE(DeleteFileW(ToWide(quiz).c_str()));
   EXPECT_TRUE(DeleteFileW(ToWide(ini).c_str()));
