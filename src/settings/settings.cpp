@@ -48,9 +48,10 @@ Settings LoadSettings(Files& files, std::u16string_view iniPath) {
   settings.QuestionColorSaved = ini.ReadInt(kColorSection, kQuestionKey, kNotSet);
   settings.AnswerColorSaved = ini.ReadInt(kColorSection, kAnswerKey, kNotSet);
 
-  settings.SpeedLevel = ValueOrDefault<std::int16_t>(settings.SpeedSaved, 1, kSlowestSpeed);
-  settings.QuestionColor = ValueOrDefault(settings.QuestionColorSaved, 0, kLastColor);
-  settings.AnswerColor = ValueOrDefault(settings.AnswerColorSaved, 1, kLastColor);
+  settings.SpeedLevel = ValueOrDefault(settings.SpeedSaved, kDefaultSpeed, kSlowestSpeed);
+  settings.QuestionColor =
+      ValueOrDefault(settings.QuestionColorSaved, kDefaultQuestionColor, kLastColor);
+  settings.AnswerColor = ValueOrDefault(settings.AnswerColorSaved, kDefaultAnswerColor, kLastColor);
   return settings;
 }
 

@@ -14,13 +14,19 @@ namespace kx {
 // is 9, so the first save always writes such a key.
 inline constexpr std::int32_t kNotSet = 9;
 
+// Speed levels: 0 fastest to 2 slowest; ticks of 50, 100 and 150 ms.
 inline constexpr std::int16_t kSlowestSpeed = 2;
-inline constexpr std::int32_t kLastColor = 3;  // ColorTable has four entries
+inline constexpr std::int16_t kDefaultSpeed = 1;
+// Colours: indices into the ticker's ColorTable.
+inline constexpr std::int32_t kColorCount = 4;
+inline constexpr std::int32_t kLastColor = kColorCount - 1;
+inline constexpr std::int32_t kDefaultQuestionColor = 0;
+inline constexpr std::int32_t kDefaultAnswerColor = 1;
 
 struct Settings {
-  std::int16_t SpeedLevel = 1;  // 0 fastest .. 2 slowest
-  std::int32_t QuestionColor = 0;
-  std::int32_t AnswerColor = 1;
+  std::int16_t SpeedLevel = kDefaultSpeed;
+  std::int32_t QuestionColor = kDefaultQuestionColor;
+  std::int32_t AnswerColor = kDefaultAnswerColor;
   // As last read from or written to the file, kNotSet when missing there.
   std::int16_t SpeedSaved = kNotSet;
   std::int32_t QuestionColorSaved = kNotSet;

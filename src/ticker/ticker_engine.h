@@ -12,13 +12,13 @@
 #include "forms/random_source.h"
 #include "forms/surface.h"
 #include "questions/question_set.h"
+#include "settings/settings.h"
 
 namespace kx {
 
 // The four text colours the settings offer, by index.
 inline constexpr std::array<Color, 4> ColorTable = {0x0000FF00, 0x0020C0FF, 0x006060FF, 0x00FF4040};
-inline constexpr std::int32_t kDefaultQuestionColor = 0;
-inline constexpr std::int32_t kDefaultAnswerColor = 1;
+static_assert(ColorTable.size() == kColorCount, "the settings offer one colour per entry");
 
 // ColorTable[index]; an index outside the table is a programmer error and
 // gives ColorTable[fallback] in a release build.

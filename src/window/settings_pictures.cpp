@@ -6,6 +6,7 @@
 #include "text/spaces.h"
 #include "window/edge_drawing.h"
 #include "window/knob_image.h"
+#include "window/slider_arithmetic.h"
 
 namespace kx {
 
@@ -142,8 +143,8 @@ void SettingsPictures::DrawColorMark(int box, std::int32_t cell) {
   Surface& area = colorAreas_[box];
   area.Fill(kBlack);
   area.Blit(colorCells_, 0, 0, area.Width(), area.Height(), 0, 0);
-  const int left = cell * 16 + 1;
-  DrawOutline(area, Point{left, 1}, Point{left + 15, 15}, kColorMarkGreen);
+  const int left = cell * kColorCellWidth + 1;
+  DrawOutline(area, Point{left, 1}, Point{left + kColorCellWidth - 1, 15}, kColorMarkGreen);
   Compose();
 }
 

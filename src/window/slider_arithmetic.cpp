@@ -4,12 +4,13 @@
 
 #include "forms/mouse.h"
 #include "forms/twips.h"
+#include "settings/settings.h"
 
 namespace kx {
 
 std::int16_t SpeedLevelAt(float x) {
   const int level = RoundHalfEven(x) / kSliderStepWidth;
-  return static_cast<std::int16_t>(std::clamp(level, 0, static_cast<int>(kMaxSpeedLevel)));
+  return static_cast<std::int16_t>(std::clamp(level, 0, static_cast<int>(kSlowestSpeed)));
 }
 
 bool DragSetsSpeed(int buttons, float x, float y, int boxWidth, int boxHeight) {
@@ -18,7 +19,7 @@ bool DragSetsSpeed(int buttons, float x, float y, int boxWidth, int boxHeight) {
 }
 
 std::int32_t ColorCellAt(float x) {
-  return std::clamp(RoundHalfEven(x) / kColorCellWidth, 0, kMaxColorCell);
+  return std::clamp(RoundHalfEven(x) / kColorCellWidth, 0, kLastColor);
 }
 
 }  // namespace kx

@@ -8,9 +8,7 @@
 namespace kx {
 
 inline constexpr int kSliderStepWidth = 43;
-inline constexpr std::int16_t kMaxSpeedLevel = 2;
 inline constexpr int kColorCellWidth = 16;
-inline constexpr std::int32_t kMaxColorCell = 3;
 
 // round(x) \ 43. Never above the slowest step: at coarse screen scales the
 // box grows wider than three steps and would offer a fourth step that the
