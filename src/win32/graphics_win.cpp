@@ -6,7 +6,7 @@
 
 #include "resource.h"
 #include "win32/dib_pixels.h"
-#include "win32/font_choice.h"
+#include "forms/font_choice.h"
 #include "win32/wide_text.h"
 
 namespace kx::win {

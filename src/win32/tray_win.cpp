@@ -6,7 +6,7 @@
 #include <type_traits>
 
 #include "win32/icon_win.h"
-#include "win32/tray_tip.h"
+#include "ticker/tray_tip.h"
 
 namespace kx::win {
 

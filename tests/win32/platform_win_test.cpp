@@ -90,8 +90,8 @@ class GraphicsWinTest : public ::testing::Test {
 TEST_F(GraphicsWinTest, AMissingFaceFallsBackToAnInstalledGothic) {
   graphics_.SelectGlyphFont(u"no such face kx", 11);
   const auto& face = graphics_.GlyphFace();
-  const auto* end = std::end(kGothicFallbacks);
-  if (std::find(std::begin(kGothicFallbacks), end, face) == end) {
+  const auto* end = std::end(kx::kGothicFallbacks);
+  if (std::find(std::begin(kx::kGothicFallbacks), end, face) == end) {
     GTEST_SKIP() << "no Japanese Gothic face installed";
   }
   EXPECT_TRUE(IsFontInstalled(face));

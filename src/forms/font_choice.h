@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace kx::win {
+namespace kx {
 
 // Japanese monospaced Gothic faces, best first.
 inline constexpr std::u16string_view kGothicFallbacks[] = {
@@ -17,4 +17,4 @@ inline constexpr std::u16string_view kGothicFallbacks[] = {
 std::u16string ChooseFace(std::u16string_view face,
                           const std::function<bool(std::u16string_view)>& installed);
 
-}  // namespace kx::win
+}  // namespace kx

@@ -1,8 +1,8 @@
-#include "win32/tray_tip.h"
+#include "ticker/tray_tip.h"
 
 #include "text/cp932.h"
 
-namespace kx::win {
+namespace kx {
 namespace {
 
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
@@ -33,4 +33,4 @@ std::u16string TipForField(std::u16string_view tip, std::size_t fieldChars) {
   return std::u16string(tip.substr(0, units));
 }
 
-}  // namespace kx::win
+}  // namespace kx

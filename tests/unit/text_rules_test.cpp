@@ -1,14 +1,13 @@
-// Text rules of the binding: the tray tip cut, the dialog's byte limit and
-// the choice of a stand-in font face.
+// Text rules the binding applies: the tray tip cut and the choice of a
+// stand-in font face.
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "win32/dialogs_win.h"
-#include "win32/font_choice.h"
-#include "win32/tray_tip.h"
+#include "forms/font_choice.h"
+#include "ticker/tray_tip.h"
 
-namespace kx::win {
+namespace kx {
 namespace {
 
 TEST(TipForField, KeepsTheTextBeforeTheNul) {
@@ -34,15 +33,6 @@ TEST(TipForField, CutsLongTextsAtACharacterThatFitsInBytesAndUnits) {
   EXPECT_EQ(TipForField(pairs, 64), std::u16string(62, u'a'));
 }
 
-TEST(FitsCp932Buffer, LeavesRoomForTheNul) {
-  EXPECT_TRUE(FitsCp932Buffer(std::u16string(255, u'a'), 256));
-  EXPECT_FALSE(FitsCp932Buffer(std::u16string(256, u'a'), 256));
-  EXPECT_TRUE(FitsCp932Buffer(std::u16string(127, u'問') + u"a", 256));
-  EXPECT_FALSE(FitsCp932Buffer(std::u16string(128, u'問'), 256));
-  // No code page 932 form: the settings file could not hold the path.
-  EXPECT_FALSE(FitsCp932Buffer(u"C:\\quiz\\\U0001F600.kxd", 256));
-}
-
 TEST(ChooseFace, PrefersTheFaceThenTheFirstInstalledFallback) {
   const std::set<std::u16string_view> installed = {u"IPAGothic", u"VL Gothic", u"Arial"};
   const auto has = [&](std::u16string_view face) { return installed.contains(face); };
@@ -53,4 +43,4 @@ TEST(ChooseFace, PrefersTheFaceThenTheFirstInstalledFallback) {
 }
 
 }  // namespace
-}  // namespace kx::win
+}  // namespace kx

@@ -1,6 +1,6 @@
-#include "win32/font_choice.h"
+#include "forms/font_choice.h"
 
-namespace kx::win {
+namespace kx {
 
 std::u16string ChooseFace(std::u16string_view face,
                           const std::function<bool(std::u16string_view)>& installed) {
@@ -11,4 +11,4 @@ std::u16string ChooseFace(std::u16string_view face,
   return std::u16string(face);
 }
 
-}  // namespace kx::win
+}  // namespace kx

@@ -1,12 +1,11 @@
 #pragma once
-// The tip text as the shell's tip field takes it. No <windows.h>: pure text
-// rules, tested on their own.
+// The tip text as the shell's tip field takes it.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace kx::win {
+namespace kx {
 
 // The tip as shown: the text before its first NUL, cut at a character
 // boundary so that it fits `fieldChars` UTF-16 units and, in code page 932,
@@ -14,4 +13,4 @@ namespace kx::win {
 // are far shorter; the cut only keeps a long one from spilling over.
 std::u16string TipForField(std::u16string_view tip, std::size_t fieldChars);
 
-}  // namespace kx::win
+}  // namespace kx
