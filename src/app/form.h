@@ -3,6 +3,13 @@
 // of the window and names its handlers after the control and the event, the
 // way the Win32 binding dispatches them. The window is hidden except while it
 // serves as the settings window.
+//
+// Names. The design's own names (frmRuvoZava, basRuvoZava, Form_Load,
+// Timer1_Timer, picSpeed_MouseDown, PopUp_Click, TickerState, SpeedSaved,
+// KnobImage, ...) are kept verbatim wherever they appear, so that a reader
+// can search from the design to the code. Everything else follows the
+// project's style: PascalCase types and functions, camelCase fields and
+// locals, kConstants, a trailing underscore on private members.
 
 #include <cstdint>
 #include <optional>

@@ -110,4 +110,21 @@ class ScopedSelect {
   HGDIOBJ old_;
 };
 
+// The device context of one WM_PAINT: BeginPaint, and EndPaint however the
+// painting ends.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  ~PaintDc() { (void)EndPaint(window_, &paint_); }
+  HDC Get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
 }  // namespace kx::win

@@ -3,17 +3,7 @@
 #include <objbase.h>
 #include "win32/windows_api.h"
 
-#include "app/form.h"
-#include "app/module.h"
-#include "forms/random_source.h"
-#include "win32/dialogs_win.h"
-#include "win32/environment_win.h"
-#include "win32/files_win.h"
-#include "win32/graphics_win.h"
-#include "win32/string_table_win.h"
-#include "win32/timer_win.h"
-#include "win32/tray_win.h"
-#include "win32/window_win.h"
+#include "win32/win32_services.h"
 
 namespace {
 
@@ -52,31 +42,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   (void)SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   const ComApartment com;
 
-  using namespace kx;
-  using namespace kx::win;
-  WindowWin window(instance);
-  const auto windowHandle = [&window] { return window.Handle(); };
-  const StringTableWin strings(instance);
-  DialogsWin dialogs(instance, windowHandle);
-  EnvironmentWin environment;
-  FilesWin files;
-  TimerWin timer(windowHandle);
-  TrayWin tray(windowHandle);
-  GraphicsWin graphics(instance);
-  ClockSeededRandom random;
-  const Platform platform{strings, dialogs,  environment, files, timer,
-                          tray,    graphics, window,      random};
-
-  basRuvoZava module;
-  frmRuvoZava form(platform, module);
-  bool created = false;
-  const bool started = Main(platform, module, [&] {
-    created = window.Create(form);
-    if (created) form.Form_Load();
-  });
-  if (!started) return 0;  // another copy runs: refused after the warning
-  if (!created) return 1;
-  // Form_Load may already have unloaded the window.
-  if (window.Handle() == nullptr) return 0;
-  return RunMessageLoop();
+  kx::win::Win32Services services(instance);
+  const kx::Platform platform = services.AsPlatform();
+  kx::basRuvoZava module;
+  kx::frmRuvoZava form(platform, module);
+  switch (kx::win::StartProgram(platform, services.window, module, form)) {
+    case kx::win::StartResult::kRunning: return RunMessageLoop();
+    case kx::win::StartResult::kFailed: return 1;
+    case kx::win::StartResult::kRefused:  // refused after the warning
+    case kx::win::StartResult::kUnloaded: return 0;
+  }
+  return 0;
 }

@@ -214,18 +214,16 @@ LRESULT WindowWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void WindowWin::Paint() {
-  PAINTSTRUCT paint{};
-  const HDC dc = BeginPaint(window_, &paint);
+  const PaintDc dc(window_);
   const Surface& picture = form_->ClientPicture();
-  if (dc != nullptr && !picture.Empty()) {
+  if (dc && !picture.Empty()) {
     std::vector<std::uint32_t> bits(picture.Pixels().begin(), picture.Pixels().end());
     for (auto& pixel : bits) pixel = SwapRedBlue(pixel);
     const BITMAPINFO info = TopDownBitmapInfo(picture.Width(), picture.Height());
     (void)SetDIBitsToDevice(
-        dc, 0, 0, static_cast<DWORD>(picture.Width()), static_cast<DWORD>(picture.Height()), 0, 0,
+        dc.Get(), 0, 0, static_cast<DWORD>(picture.Width()), static_cast<DWORD>(picture.Height()), 0, 0,
         0, static_cast<UINT>(picture.Height()), bits.data(), &info, DIB_RGB_COLORS);
   }
-  (void)EndPaint(window_, &paint);
 }
 
 HCURSOR WindowWin::HandCursor() {
