@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/messages.h"
+#include "text/spaces.h"
 #include "forms/files_std.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"

@@ -9,7 +9,7 @@
 #include "version.h"
 #include "win32/dib_pixels.h"
 #include "win32/environment_win.h"
-#include "win32/font_choice.h"
+#include "forms/font_choice.h"
 #include "win32/graphics_win.h"
 #include "win32/timer_win.h"
 #include "win32/window_win.h"
