@@ -95,7 +95,7 @@ void BM_EngineTick(benchmark::State& state) {
   kx::ClockSeededRandom random;
   random.SeedFromClock();
   const kx::basRuvoZava module = FullQuiz();
-  kx::TickerEngine engine(graphics, random, 15, 15);
+  kx::TickerEngine engine(graphics, random, kx::DisplayScale{});
   const long long before = allocations.load();
   for (auto _ : state) {
     engine.Tick(module, 0, 1);
@@ -113,7 +113,7 @@ void BM_TickWithIcon(benchmark::State& state) {
   kx::ClockSeededRandom random;
   random.SeedFromClock();
   const kx::basRuvoZava module = FullQuiz();
-  kx::TickerEngine engine(graphics, random, 15, 15);
+  kx::TickerEngine engine(graphics, random, kx::DisplayScale{});
   kx::TrayIcon tray(shell, graphics);
   tray.Fill(u"KX_RuvoZava");
   tray.Add();

@@ -22,6 +22,8 @@ int TwipsPerPixel(int dotsPerInch) {
   return std::max(1, static_cast<int>(std::nearbyint(1440.0 / dotsPerInch)));
 }
 
+DisplayScale ScaleOf(int dotsPerInch) { return DisplayScale{std::max(dotsPerInch, 96)}; }
+
 std::u16string WithTrailingBackslash(std::u16string folder) {
   if (folder.empty() || folder.back() != u'\\') folder.push_back(u'\\');
   return folder;
@@ -47,6 +49,7 @@ bool Main(const Platform& platform, basRuvoZava& module, const std::function<voi
   const ScreenMetrics screen = platform.environment.Screen();
   module.TwipsPerPixelX = TwipsPerPixel(screen.dpiX);
   module.TwipsPerPixelY = TwipsPerPixel(screen.dpiY);
+  module.Scale = ScaleOf(screen.dpiY);
   loadForm();
   return true;
 }

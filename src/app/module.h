@@ -18,6 +18,8 @@ struct basRuvoZava {
   std::u16string VersionTitle;
   int TwipsPerPixelX = 15;
   int TwipsPerPixelY = 15;
+  // What the window and the tray icon are drawn at.
+  DisplayScale Scale;
   // Empty: no question file chosen.
   std::u16string QuestionFilePath;
   QuestionLines Questions;  // QuestionLines
@@ -29,6 +31,10 @@ struct basRuvoZava {
 // Twips per screen pixel for a logical resolution: 1440 / dpi, rounded to the
 // nearest integer, halves to even.
 int TwipsPerPixel(int dotsPerInch);
+
+// The scale of a screen of this logical resolution. Screens below 96 dpi (or
+// reporting nothing) get 96: the design is never drawn smaller.
+DisplayScale ScaleOf(int dotsPerInch);
 
 // The program folder with exactly one trailing backslash.
 std::u16string WithTrailingBackslash(std::u16string folder);

@@ -20,8 +20,7 @@ constexpr wchar_t kClassName[] = L"KX_RuvoZava.Form";
 // A fixed dialog frame with a caption; the form removes the caption later.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-// The client area as designed, in pixels (4200 x 1425 twips).
-constexpr int kClientWidth = 280;
+// The client area as designed, in pixels at 96 dpi (4200 x 1425 twips).
 constexpr int kClientHeight = 95;
 
 bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
@@ -61,7 +60,9 @@ bool WindowWin::Create(frmRuvoZava& form) {
   assert(window_ == nullptr && "the program has one window");
   if (!RegisterWindowClass(instance_, &Procedure)) return false;
   form_ = &form;
-  RECT outer{0, 0, kClientWidth, kClientHeight};
+  const WindowDc screen(nullptr);
+  const DisplayScale scale = ScaleOf(screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96);
+  RECT outer{0, 0, ClientWidthAt(scale), scale.Of(kClientHeight)};
   (void)AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;

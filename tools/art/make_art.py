@@ -4,7 +4,8 @@
     make_art.py ART_FOLDER OUT_FOLDER
 
 writes into OUT_FOLDER:
-    program.ico      the program icon: the emblem with orange dots, 16 and 32 px
+    program.ico      the program icon: the emblem with orange dots, 16, 20, 24,
+                     32 and 48 px (small and large icons at 100 to 300 %)
     emblem.ico       the same emblem with green dots (the title band's image)
     url_hand.cur     the link's pointing hand, 32 x 32, two colours
     color_cells.bmp  the colour selectors' picture, 80 x 16, 24 bits
@@ -75,17 +76,22 @@ class Art:
         return self.legend[self.rows[y][x]]
 
 
-def emblem_pixels(emblem, scale):
-    """The dot matrix as a (16 * scale)-square grid of 'L' lit, 'u' unlit,
-    '.' black: dot (c, r) sits at pixel (2c + 1, 2r + 1) before scaling."""
-    size = 16 * scale
+def emblem_pixels(emblem, size):
+    """The dot matrix as a size-square grid of 'L' lit, 'u' unlit, '.' black,
+    drawn at its size rather than stretched: the dots on a pitch of size // 8
+    (at least 2), each after a black gap of size // 16 (at least 1), the
+    matrix centred. At 16 dot (c, r) is pixel (2c + 1, 2r + 1); 32 doubles
+    every pixel of that."""
+    pitch = max(2, size // 8)
+    gap = max(1, size // 16)
+    offset = (size - 8 * pitch) // 2
     grid = [["."] * size for _ in range(size)]
     for r in range(8):
         for c in range(8):
             ch = "L" if emblem.rows[r][c] == "#" else "u"
-            for dy in range(scale):
-                for dx in range(scale):
-                    grid[(2 * r + 1) * scale + dy][(2 * c + 1) * scale + dx] = ch
+            for dy in range(gap, pitch):
+                for dx in range(gap, pitch):
+                    grid[offset + r * pitch + dy][offset + c * pitch + dx] = ch
     return ["".join(row) for row in grid]
 
 
@@ -207,7 +213,7 @@ def cpp_source(emblem, cells):
         "namespace kx {",
         "",
         cpp_function("EmblemPicture", "16 x 16: the emblem with green dots.",
-                     emblem_pixels(emblem, 1), {".": BLACK, "u": GREY, "L": GREEN}),
+                     emblem_pixels(emblem, 16), {".": BLACK, "u": GREY, "L": GREEN}),
         cpp_function("ColorCellsPicture", "80 x 16: the colour selectors' picture.", cells.rows,
                      cells.legend),
         "}  // namespace kx",
@@ -235,8 +241,8 @@ def main(argv):
 
     for name, lit in (("program.ico", ORANGE), ("emblem.ico", GREEN)):
         palette = {"u": GREY, "L": lit}
-        write(out, name, icon_file([(s, icon_image(emblem_pixels(emblem, s // 16), palette))
-                                    for s in (16, 32)]))
+        write(out, name, icon_file([(s, icon_image(emblem_pixels(emblem, s), palette))
+                                    for s in (16, 20, 24, 32, 48)]))
     write(out, "url_hand.cur", cursor_file(hand))
     write(out, "color_cells.bmp", bitmap_file(cells))
     write(out, "art_pixels.cpp", cpp_source(emblem, cells))
