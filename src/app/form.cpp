@@ -278,8 +278,14 @@ void frmRuvoZava::ClientMouseMove(Point at, int buttons, int shift) {
   const auto y = static_cast<float>(layout.scale.ToDesign(local.y));
   switch (part) {
     case WindowPart::kBackground:
-      Form_MouseMove(buttons, shift, static_cast<float>(local.x * module_.TwipsPerPixelX),
-                     static_cast<float>(local.y * module_.TwipsPerPixelY));
+      // The shell's notifications come at y 0 with what reads as the left
+      // button held. From 200 % on the window is wider than the message
+      // numbers, and a plain move across it must not read as one.
+      if (local.y == 0 && buttons == kLeftButton) {
+        Form_MouseMove(buttons, shift, static_cast<float>(local.x * module_.TwipsPerPixelX), 0.0f);
+      } else {
+        SetLinkColor(kLinkBlue);
+      }
       break;
     case WindowPart::kSpeedBox: picSpeed_MouseMove(buttons, shift, x, y); break;
     case WindowPart::kLink: lblURL_MouseMove(buttons, shift, x, y); break;

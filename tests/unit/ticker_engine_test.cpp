@@ -54,8 +54,12 @@ TEST_F(TickerEngineTest, SurfacesAndStepFollowTheScale) {
   const struct {
     int dpi, canvas, glyph, step;
   } cases[] = {{96, 16, 20, 2}, {120, 20, 25, 2}, {144, 24, 30, 3}, {192, 32, 40, 4}};
+  Install(module, Record(u"A", u"B"));
   for (const auto& c : cases) {
-    const TickerEngine e(fake.graphics, fake.random, DisplayScale{c.dpi});
+    TickerEngine e(fake.graphics, fake.random, DisplayScale{c.dpi});
+    e.Tick(module, questionColor, answerColor);  // the glyph's first `step` columns come in
+    EXPECT_EQ(e.TrayCanvas().At(c.canvas - c.step, 5), kGreen) << c.dpi;
+    EXPECT_EQ(e.TrayCanvas().At(c.canvas - c.step - 1, 5), kBlack) << c.dpi;
     EXPECT_EQ(e.CanvasWidth(), c.canvas) << c.dpi;
     EXPECT_EQ(e.CanvasHeight(), c.canvas) << c.dpi;
     EXPECT_EQ(e.Picture2().Width(), c.glyph) << c.dpi;

@@ -196,6 +196,13 @@ TEST(SettingsWindow, TrayMessagesStillArriveAfterPressesOnTheWindow) {
       EXPECT_TRUE(w.fake.window.visible) << p.x << "," << p.y << " " << button;
     }
   }
+  // At 200 % the window is wider than the message numbers: moving across it
+  // opens no menu; the shell's right press still does.
+  LoadedWindow wide({}, 192);
+  for (const int y : {1, 10, 200}) wide.form->ClientMouseMove({kWmRButtonDown, y}, 0, 0);
+  EXPECT_EQ(wide.fake.window.popups, 0);
+  wide.form->ClientMouseMove({kWmRButtonDown, 0}, kLeftButton, 0);
+  EXPECT_EQ(wide.fake.window.popups, 1);
 }
 
 TEST(SettingsWindow, LinkOpensTheAddressAndLightsUpUnderThePointer) {
