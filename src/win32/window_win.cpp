@@ -49,6 +49,11 @@ int ShiftOf(WPARAM keys) {
          (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
+int HandFactor() {
+  const WindowDc screen(nullptr);
+  return ScaleOf(screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96).Line();
+}
+
 }  // namespace
 
 WindowWin::~WindowWin() {
@@ -236,7 +241,9 @@ void WindowWin::Paint() {
 HCURSOR WindowWin::HandCursor() {
   if (!handCursor_) {
     handCursor_.Reset(static_cast<HCURSOR>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDC_URL_HAND), IMAGE_CURSOR, 0, 0, 0)));
+        // 32 pixels, doubled from 200 % on: enlarged by whole factors only.
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDC_URL_HAND), IMAGE_CURSOR, 32 * HandFactor(),
+                   32 * HandFactor(), 0)));
   }
   return handCursor_.Get();
 }

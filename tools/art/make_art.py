@@ -7,7 +7,8 @@ writes into OUT_FOLDER:
     program.ico      the program icon: the emblem with orange dots, 16, 20, 24,
                      32 and 48 px (small and large icons at 100 to 300 %)
     emblem.ico       the same emblem with green dots (the title band's image)
-    url_hand.cur     the link's pointing hand, 32 x 32, two colours
+    url_hand.cur     the link's pointing hand, 32 x 32 and doubled to 64 x 64
+                     (for 200 %), two colours
     color_cells.bmp  the colour selectors' picture, 80 x 16, 24 bits
     art_pixels.cpp   the emblem and the selectors' picture as C++ text art,
                      so the portable drawing shows exactly what the
@@ -138,16 +139,17 @@ def icon_image(grid, palette_rgb):
         size, size, lambda x, y: False)
 
 
-def icon_file(images, kind=1, hotspot=(0, 0), colours=16):
-    """images: (size, bytes). kind 1 is an icon, 2 a cursor."""
+def icon_file(images, kind=1, colours=16):
+    """images: (size, bytes), and for a cursor (size, bytes, hot spot). kind 1
+    is an icon, 2 a cursor."""
     head = struct.pack("<HHH", 0, kind, len(images))
     offset = len(head) + 16 * len(images)
     entries, data = b"", b""
-    for size, image in images:
+    for size, image, *hotspot in images:
         if kind == 1:
             planes, bits = 1, 4
         else:
-            planes, bits = hotspot
+            planes, bits = hotspot[0]
         entries += struct.pack("<BBBBHHII", size % 256, size % 256, colours % 256, 0, planes, bits,
                                len(image), offset + len(data))
         data += image
@@ -155,20 +157,27 @@ def icon_file(images, kind=1, hotspot=(0, 0), colours=16):
 
 
 def cursor_file(art):
-    size = art.width
     assert art.width == art.height == 32, "a cursor is 32 x 32"
     colours = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
 
-    def row(y):
-        out = bytearray(size // 8)
-        for x in range(size):
-            if art.colour(x, y) == 0xFFFFFF:
-                out[x // 8] |= 0x80 >> (x % 8)
-        return pad4(bytes(out))
+    def image(factor):
+        size = 32 * factor
 
-    image = (info_header(size, 2 * size, 1, 2) + colours + b"".join(dib_rows(size, row)) +
-             mask_bits(size, size, lambda x, y: art.colour(x, y) is None))
-    return icon_file([(size, image)], kind=2, hotspot=art.hotspot, colours=2)
+        def colour(x, y):
+            return art.colour(x // factor, y // factor)
+
+        def row(y):
+            out = bytearray(size // 8)
+            for x in range(size):
+                if colour(x, y) == 0xFFFFFF:
+                    out[x // 8] |= 0x80 >> (x % 8)
+            return pad4(bytes(out))
+
+        return (size, info_header(size, 2 * size, 1, 2) + colours + b"".join(dib_rows(size, row)) +
+                mask_bits(size, size, lambda x, y: colour(x, y) is None),
+                (art.hotspot[0] * factor, art.hotspot[1] * factor))
+
+    return icon_file([image(1), image(2)], kind=2, colours=2)
 
 
 def bitmap_file(art):
