@@ -92,7 +92,7 @@ void BM_EngineTick(benchmark::State& state) {
   kx::ClockSeededRandom random;
   random.SeedFromClock();
   const kx::QuestionSet questions = FullQuiz();
-  kx::TickerEngine engine(graphics, random, 15, 15);
+  kx::TickerEngine engine(graphics, random, kx::DisplayScale{});
   const long long before = allocations.load();
   for (auto _ : state) {
     engine.Tick(questions, 0, 1);
@@ -110,7 +110,7 @@ void BM_TickWithIcon(benchmark::State& state) {
   kx::ClockSeededRandom random;
   random.SeedFromClock();
   const kx::QuestionSet questions = FullQuiz();
-  kx::TickerEngine engine(graphics, random, 15, 15);
+  kx::TickerEngine engine(graphics, random, kx::DisplayScale{});
   kx::TrayIcon tray(shell, graphics);
   tray.Fill(u"KX_RuvoZava");
   tray.Add();

@@ -7,7 +7,7 @@
 #include "app/select_question_file.h"
 #include "forms/twips.h"
 #include "ticker/tray_message.h"
-#include "window/art_pixels.h"
+#include "window/scaled_pictures.h"
 #include "window/slider_arithmetic.h"
 
 namespace kx {
@@ -46,27 +46,29 @@ void frmRuvoZava::SetUpWindow() {
   platform_.window.Hide();
   const int captionHeight = platform_.environment.Screen().captionHeight;
   const Point outer = platform_.window.OuterSize();
-  const int tppX = module_.TwipsPerPixelX;
-  const int tppY = module_.TwipsPerPixelY;
-  const int height = RoundHalfEven(2100.0f / static_cast<float>(tppY)) - captionHeight;
+  const DisplayScale scale = module_.Scale;
+  const int height =
+      RoundHalfEven(2100.0f * static_cast<float>(scale.dpi) / 1440.0f) - captionHeight;
   platform_.window.RemoveCaption(outer.x, height);
   // The frame is as thick at the bottom as at the sides.
-  const int frame = outer.x - DesignClientWidth(tppX);
+  const int frame = outer.x - ClientWidthAt(scale);
   const int clientHeight = height - frame > 0 ? height - frame : 0;
-  pictures_.SetUp(MakeWindowLayout(tppX, tppY, clientHeight), platform_.environment.Colors());
+  pictures_.SetUp(MakeWindowLayout(scale, clientHeight), platform_.environment.Colors());
+  // The platform sizes the font for the screen's resolution: text keeps its
+  // real size at every scale.
   platform_.graphics.SelectWindowFont(platform_.strings.Text(StringId::kGlyphFace), 9.75f);
-  pictures_.PaintTitleBand(platform_.graphics, outer.x * tppX, module_.VersionTitle);
+  pictures_.PaintTitleBand(platform_.graphics, outer.x * 1440 / scale.dpi, module_.VersionTitle);
   platform_.window.Refresh();
 }
 void frmRuvoZava::CreateTickerSurfaces() {
-  ticker_.emplace(platform_.graphics, platform_.random, module_.TwipsPerPixelX,
-                  module_.TwipsPerPixelY);
+  ticker_.emplace(platform_.graphics, platform_.random, module_.Scale);
+  KnobImage = MakeKnobImage(module_.Scale);
   platform_.graphics.SelectGlyphFont(platform_.strings.Text(StringId::kGlyphFace), 11);
 }
 // The emblem sits in the title band; frames and labels are painted with it,
 // being as fixed as the emblem is.
 void frmRuvoZava::PlaceIconAndLink() {
-  pictures_.PaintFramesAndLabels(platform_.graphics, EmblemPicture());
+  pictures_.PaintFramesAndLabels(platform_.graphics, EmblemPicture(module_.Scale));
   pictures_.SetLinkText(platform_.graphics, platform_.strings.Text(StringId::kHomePage));
 }
 void frmRuvoZava::LoadSettingsStep() { settings = LoadSettings(platform_.files, module_.IniPath); }
@@ -75,7 +77,7 @@ void frmRuvoZava::ReadQuestionFilePath() {
 }
 void frmRuvoZava::SetTimerInterval() { platform_.timer.SetInterval(TimerIntervalOf(settings)); }
 void frmRuvoZava::DrawSelectorsAndSpeed() {
-  pictures_.SetColorCellsPicture(ColorCellsPicture());
+  pictures_.SetColorCellsPicture(ColorCellsPicture(module_.Scale));
   DrawColorMark(0, settings.QuestionColor);
   DrawColorMark(1, settings.AnswerColor);
   DrawSpeedBar();
@@ -238,12 +240,15 @@ void frmRuvoZava::ClientMouseDown(Point at, int button, int shift) {
   // arrive as moves that look as if the left button were held.
   captured_ = hit.part;
   captureHeld_ = hit.part == WindowPart::kSpeedBox && button == kLeftButton;
-  const float x = static_cast<float>(hit.local.x);
-  const float y = static_cast<float>(hit.local.y);
+  // The controls' arithmetic is that of the 96-dpi design: a press lands on
+  // the same step and cell at every scale.
+  const DisplayScale scale = pictures_.Layout().scale;
+  const auto x = static_cast<float>(scale.ToDesign(hit.local.x));
+  const auto y = static_cast<float>(scale.ToDesign(hit.local.y));
   switch (hit.part) {
     case WindowPart::kBackground:
-      Form_MouseDown(button, shift, x * static_cast<float>(module_.TwipsPerPixelX),
-                     y * static_cast<float>(module_.TwipsPerPixelY));
+      Form_MouseDown(button, shift, static_cast<float>(at.x * module_.TwipsPerPixelX),
+                     static_cast<float>(at.y * module_.TwipsPerPixelY));
       break;
     case WindowPart::kSpeedBox: picSpeed_MouseDown(button, shift, x, y); break;
     case WindowPart::kQuestionColorBox: picColorType_MouseDown(0, button, shift, x, y); break;
@@ -267,12 +272,18 @@ void frmRuvoZava::ClientMouseMove(Point at, int buttons, int shift) {
     part = hit.part;
     local = hit.local;
   }
-  const float x = static_cast<float>(local.x);
-  const float y = static_cast<float>(local.y);
+  const auto x = static_cast<float>(layout.scale.ToDesign(local.x));
+  const auto y = static_cast<float>(layout.scale.ToDesign(local.y));
   switch (part) {
     case WindowPart::kBackground:
-      Form_MouseMove(buttons, shift, x * static_cast<float>(module_.TwipsPerPixelX),
-                     y * static_cast<float>(module_.TwipsPerPixelY));
+      // The shell's notifications come at y 0 with what reads as the left
+      // button held. From 200 % on the window is wider than the message
+      // numbers, and a plain move across it must not read as one.
+      if (local.y == 0 && buttons == kLeftButton) {
+        Form_MouseMove(buttons, shift, static_cast<float>(local.x * module_.TwipsPerPixelX), 0.0f);
+      } else {
+        SetLinkColor(kLinkBlue);
+      }
       break;
     case WindowPart::kSpeedBox: picSpeed_MouseMove(buttons, shift, x, y); break;
     case WindowPart::kLink: lblURL_MouseMove(buttons, shift, x, y); break;

@@ -39,6 +39,7 @@ bool Main(const Platform& platform, basRuvoZava& module, const std::function<voi
   const ScreenMetrics screen = platform.environment.Screen();
   module.TwipsPerPixelX = TwipsPerPixel(screen.dpiX);
   module.TwipsPerPixelY = TwipsPerPixel(screen.dpiY);
+  module.Scale = ScaleOf(screen.dpiY);
   loadForm();
   return true;
 }

@@ -18,6 +18,8 @@ struct basRuvoZava {
   std::u16string VersionTitle;
   int TwipsPerPixelX = 15;
   int TwipsPerPixelY = 15;
+  // What the window and the tray icon are drawn at.
+  DisplayScale Scale;
   // Empty: no question file chosen.
   std::u16string QuestionFilePath;
   // QuestionLines and QuestionCount, replaced only by LoadQuestions.

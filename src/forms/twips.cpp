@@ -14,4 +14,6 @@ int TwipsPerPixel(int dotsPerInch) {
   return std::max(1, RoundHalfEven(1440.0 / dotsPerInch));
 }
 
+DisplayScale ScaleOf(int dotsPerInch) { return DisplayScale{std::max(dotsPerInch, 96)}; }
+
 }  // namespace kx

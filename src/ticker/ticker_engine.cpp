@@ -1,5 +1,6 @@
 #include "ticker/ticker_engine.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <string_view>
@@ -9,11 +10,8 @@
 namespace kx {
 namespace {
 
-// A factor of 0 or less would divide by zero; such a screen gets the usual 15.
-int PixelsOf(int twips, int twipsPerPixel) {
-  assert(twipsPerPixel > 0 && "twips per pixel must be positive");
-  return twips / (twipsPerPixel > 0 ? twipsPerPixel : 15);
-}
+// Twips at 96 dpi are 15 to the pixel.
+int PixelsOf(int twips, DisplayScale scale) { return scale.Of(twips / 15); }
 
 bool InTable(std::int32_t index) {
   return index >= 0 && static_cast<std::size_t>(index) < ColorTable.size();
@@ -40,19 +38,19 @@ std::int32_t PickQuestionIndex(float r, std::int32_t questionCount, std::size_t 
   return index;
 }
 
-TickerEngine::TickerEngine(Graphics& graphics, RandomSource& random, int twipsPerPixelX,
-                           int twipsPerPixelY)
+TickerEngine::TickerEngine(Graphics& graphics, RandomSource& random, DisplayScale scale)
     : graphics_(graphics),
       random_(random),
-      canvas_(PixelsOf(kPicture1Twips, twipsPerPixelX), PixelsOf(kPicture1Twips, twipsPerPixelY)),
+      step_(std::max(1, scale.Of(2))),
+      canvas_(PixelsOf(kPicture1Twips, scale), PixelsOf(kPicture1Twips, scale)),
       picture1_(canvas_.Width(), canvas_.Height()),
-      glyph_(PixelsOf(kPicture2Twips, twipsPerPixelX), PixelsOf(kPicture2Twips, twipsPerPixelY)) {}
+      glyph_(PixelsOf(kPicture2Twips, scale), PixelsOf(kPicture2Twips, scale)) {}
 
 void TickerEngine::ScrollAndPublish(const QuestionSet& questions, std::int32_t questionColor,
                                     std::int32_t answerColor) {
   if (fields_.GlyphColumn > fields_.GlyphWidth) NextGlyph(questions, questionColor, answerColor);
-  canvas_.ShiftLeft(2);
-  canvas_.CopyColumns(glyph_, fields_.GlyphColumn, 2, canvas_.Width() - 2);
+  canvas_.ShiftLeft(step_);
+  canvas_.CopyColumns(glyph_, fields_.GlyphColumn, step_, canvas_.Width() - step_);
   // Same sizes: the copy reuses Picture1's pixels and allocates nothing.
   picture1_ = canvas_;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The ticker: an endless stream of random questions and their answers, fed
-// one character at a time into the right edge of a picture that moves two
-// pixels to the left at every tick. All of it is pixel work on Surfaces; the
-// platform only draws the one glyph being fed.
+// one character at a time into the right edge of a picture that moves a step
+// to the left at every tick (two pixels at 96 dpi). All of it is pixel work
+// on Surfaces; the platform only draws the one glyph being fed.
 
 #include <array>
 #include <cstdint>
@@ -59,8 +59,9 @@ struct TickerFields {
 
 class TickerEngine {
  public:
-  // Surfaces for a screen of these twips per pixel: 16 x 16 and 20 x 20 at 15.
-  TickerEngine(Graphics& graphics, RandomSource& random, int twipsPerPixelX, int twipsPerPixelY);
+  // Surfaces of the picture boxes' twips at this scale: 16 x 16 and 20 x 20
+  // at 96 dpi, as large as the shell's small icon at every scale.
+  TickerEngine(Graphics& graphics, RandomSource& random, DisplayScale scale);
 
   // Steps of one tick before the icon is built: fetch the next glyph when the
   // current one is fed, move the canvas two pixels left, feed two glyph
@@ -68,7 +69,7 @@ class TickerEngine {
   void ScrollAndPublish(const QuestionSet& questions, std::int32_t questionColor,
                         std::int32_t answerColor);
   // The tick's last step, after the icon has gone to the shell.
-  void AdvanceColumn() { fields_.GlyphColumn += 2; }
+  void AdvanceColumn() { fields_.GlyphColumn += step_; }
   // A whole tick, for callers that build no icon.
   void Tick(const QuestionSet& questions, std::int32_t questionColor, std::int32_t answerColor) {
     ScrollAndPublish(questions, questionColor, answerColor);
@@ -93,6 +94,8 @@ class TickerEngine {
   const Surface& Picture2() const { return glyph_; }
   int CanvasWidth() const { return canvas_.Width(); }
   int CanvasHeight() const { return canvas_.Height(); }
+  // Pixels the picture moves per tick.
+  int Step() const { return step_; }
 
  private:
   Graphics& graphics_;
@@ -102,6 +105,9 @@ class TickerEngine {
   // a list replaced while the ticker holds an index can then neither be read
   // out of range nor pair a question with another record's answer.
   std::u16string pendingAnswer_;
+  // The glyph grows with the scale, and so does the step: a character then
+  // passes in as many ticks as at 96 dpi, and the reading pace holds.
+  int step_;
   Surface canvas_;
   Surface picture1_;
   Surface glyph_;

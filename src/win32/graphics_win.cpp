@@ -135,7 +135,10 @@ std::unique_ptr<Icon> GraphicsWin::MakeIcon(const Surface& picture) {
 const Icon& GraphicsWin::ProgramIcon() {
   if (!programIcon_) {
     programIcon_.emplace(static_cast<HICON>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, 16, 16, 0)));
+        // The size the shell shows small icons at for this resolution; the
+        // icon resource holds it for 100 to 300 %, so nothing is stretched.
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
   }
   return *programIcon_;
 }

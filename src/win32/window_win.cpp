@@ -20,8 +20,7 @@ constexpr wchar_t kClassName[] = L"KX_RuvoZava.Form";
 // A fixed dialog frame with a caption; the form removes the caption later.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-// The client area as designed, in pixels (4200 x 1425 twips).
-constexpr int kClientWidth = 280;
+// The client area as designed, in pixels at 96 dpi (4200 x 1425 twips).
 constexpr int kClientHeight = 95;
 
 bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
@@ -50,6 +49,11 @@ int ShiftOf(WPARAM keys) {
          (GetKeyState(VK_MENU) < 0 ? kAltKey : 0);
 }
 
+int HandFactor() {
+  const WindowDc screen(nullptr);
+  return ScaleOf(screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96).Line();
+}
+
 }  // namespace
 
 WindowWin::~WindowWin() {
@@ -61,7 +65,9 @@ bool WindowWin::Create(frmRuvoZava& form) {
   assert(window_ == nullptr && "the program has one window");
   if (!RegisterWindowClass(instance_, &Procedure)) return false;
   form_ = &form;
-  RECT outer{0, 0, kClientWidth, kClientHeight};
+  const WindowDc screen(nullptr);
+  const DisplayScale scale = ScaleOf(screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96);
+  RECT outer{0, 0, ClientWidthAt(scale), scale.Of(kClientHeight)};
   (void)AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;
@@ -229,7 +235,9 @@ void WindowWin::Paint() {
 HCURSOR WindowWin::HandCursor() {
   if (!handCursor_) {
     handCursor_.Reset(static_cast<HCURSOR>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDC_URL_HAND), IMAGE_CURSOR, 0, 0, 0)));
+        // 32 pixels, doubled from 200 % on: enlarged by whole factors only.
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDC_URL_HAND), IMAGE_CURSOR, 32 * HandFactor(),
+                   32 * HandFactor(), 0)));
   }
   return handCursor_.Get();
 }

@@ -32,25 +32,38 @@ void DrawLine(Surface& surface, Point from, Point to, Color color) {
   for (Point p = from; p != to; p = Point{p.x + dx, p.y + dy}) Plot(surface, p.x, p.y, color);
 }
 
-void DrawOutline(Surface& surface, Point topLeft, Point bottomRight, Color color) {
-  for (int x = topLeft.x; x <= bottomRight.x; ++x) {
-    Plot(surface, x, topLeft.y, color);
-    Plot(surface, x, bottomRight.y, color);
-  }
-  for (int y = topLeft.y; y <= bottomRight.y; ++y) {
-    Plot(surface, topLeft.x, y, color);
-    Plot(surface, bottomRight.x, y, color);
+void DrawOutline(Surface& surface, Point topLeft, Point bottomRight, Color color, int line) {
+  for (int i = 0; i < line; ++i) {
+    const Point from{topLeft.x + i, topLeft.y + i};
+    const Point to{bottomRight.x - i, bottomRight.y - i};
+    for (int x = from.x; x <= to.x; ++x) {
+      Plot(surface, x, from.y, color);
+      Plot(surface, x, to.y, color);
+    }
+    for (int y = from.y; y <= to.y; ++y) {
+      Plot(surface, from.x, y, color);
+      Plot(surface, to.x, y, color);
+    }
   }
 }
 
-void DrawSunkenEdge(Surface& surface, Rect rect, const SystemColors& colors) {
-  DrawBorder(surface, rect, colors.shadow, colors.highlight);
-  DrawBorder(surface, Inside(rect), colors.darkShadow, colors.light);
+// Each of the edge's two borders is `line` pixels thick.
+void DrawSunkenEdge(Surface& surface, Rect rect, const SystemColors& colors, int line) {
+  for (int i = 0; i < line; ++i, rect = Inside(rect)) {
+    DrawBorder(surface, rect, colors.shadow, colors.highlight);
+  }
+  for (int i = 0; i < line; ++i, rect = Inside(rect)) {
+    DrawBorder(surface, rect, colors.darkShadow, colors.light);
+  }
 }
 
-void DrawEtchedEdge(Surface& surface, Rect rect, const SystemColors& colors) {
-  DrawBorder(surface, rect, colors.shadow, colors.highlight);
-  DrawBorder(surface, Inside(rect), colors.highlight, colors.shadow);
+void DrawEtchedEdge(Surface& surface, Rect rect, const SystemColors& colors, int line) {
+  for (int i = 0; i < line; ++i, rect = Inside(rect)) {
+    DrawBorder(surface, rect, colors.shadow, colors.highlight);
+  }
+  for (int i = 0; i < line; ++i, rect = Inside(rect)) {
+    DrawBorder(surface, rect, colors.highlight, colors.shadow);
+  }
 }
 
 }  // namespace kx

@@ -1,42 +1,42 @@
 #include "window/knob_image.h"
 
-#include <string_view>
-
-#include "window/text_art.h"
+#include <algorithm>
 
 namespace kx {
 
-Surface MakeKnobImage() {
-  // clang-format off
-  //     knob        mask
-  static constexpr std::string_view kRows[] = {
-      "AAAAAAAAK" "WWWWWWWWW",  // 0
-      "ABBBBBBCK" "WWWWWWWWW",
-      "ABBBBBBCK" "WWWWWWWWW",
-      "ABBBBBBCK" "WWWWWWWWW",
-      "ABBBBBBCK" "WWWWWWWWW",
-      "ABBBBBBCK" "WWWWWWWWW",
-      "ABBBBBBCK" "WWWWWWWWW",
-      "ABBBBBBCK" "WWWWWWWWW",
-      "ABBBBBBCK" "WWWWWWWWW",
-      "ABBBBBBCK" "WWWWWWWWW",
-      "ABBBBBBCK" "WWWWWWWWW",
-      "ABBBBBBCK" "WWWWWWWWW",
-      "ABBBBBBCK" "WWWWWWWWW",  // 12
-      "WABBBBCKW" "KWWWWWWWK",  // 13
-      "WWABBCKWW" "KKWWWWWKK",
-      "WWWACKWWW" "KKKWWWKKK",
-      "WWWWKWWWW" "KKKKWKKKK",  // 16: the point
-  };
-  static constexpr ArtColor kLegend[] = {
-      {'A', 0x00FFE2E2},  // pale lavender: lit top and left edge
-      {'B', 0x00FFC0B3},  // light blue: the face
-      {'C', 0x00E88145},  // blue: the shaded right edge
-      {'K', kBlack},
-      {'W', kWhite},
-  };
-  // clang-format on
-  return SurfaceFromArt(kRows, kLegend);
+namespace {
+
+constexpr Color kLit = 0x00FFE2E2;     // pale lavender: the top and left edge
+constexpr Color kFace = 0x00FFC0B3;    // light blue
+constexpr Color kShaded = 0x00E88145;  // blue: the right edge, inside the outline
+
+void FillColumns(Surface& s, int y, int from, int to, Color color) {
+  s.FillRect(Rect{from, y, to, y + 1}, color);
+}
+
+}  // namespace
+
+Surface MakeKnobImage(DisplayScale scale) {
+  const int point = scale.Of(4);  // the centre column
+  const int width = 2 * point + 1;
+  const int height = scale.Of(kKnobHeight + 1) - scale.Of(1);
+  const int line = scale.Line();
+  const int bodyEnd = height - point;  // the point's rows follow
+  Surface knob(2 * width, height, kWhite);
+  knob.FillRect(Rect{width, 0, 2 * width, height}, kBlack);
+  for (int y = 0; y < height; ++y) {
+    // Row by row the point narrows by a pixel on either side.
+    const int inset = std::max(0, y - bodyEnd + 1);
+    const int left = inset;
+    const int right = width - inset;
+    FillColumns(knob, y, left, right, kFace);
+    FillColumns(knob, y, width + left, width + right, kWhite);
+    FillColumns(knob, y, left, std::min(left + line, right), kLit);
+    if (y < line) FillColumns(knob, y, left, right, kLit);
+    if (y >= line) FillColumns(knob, y, std::max(left, right - 2 * line), right - line, kShaded);
+    FillColumns(knob, y, std::max(left, right - line), right, kBlack);
+  }
+  return knob;
 }
 
 }  // namespace kx

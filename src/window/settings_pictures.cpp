@@ -5,13 +5,13 @@
 
 #include "text/spaces.h"
 #include "window/edge_drawing.h"
-#include "window/knob_image.h"
 #include "window/slider_arithmetic.h"
 
 namespace kx {
 
 namespace {
 
+// In pixels of the 96-dpi design.
 constexpr Rect kGroove{4, 7, 118, 10};
 constexpr Point kScaleTextAt{2, 25};
 constexpr int kFirstTick = 4;
@@ -25,8 +25,9 @@ constexpr int kFrameCaptionIndent = 8;
 constexpr int kFrameCaptionPad = 2;
 
 // Width of `text` in the window font, measured by drawing it aside.
-int MeasureText(Graphics& graphics, std::u16string_view text) {
-  Surface scratch(static_cast<int>(text.size()) * 2 * kWindowFontPixels + 1, kWindowFontPixels);
+int MeasureText(Graphics& graphics, std::u16string_view text, DisplayScale scale) {
+  const int line = scale.Of(kWindowFontPixels);
+  Surface scratch(static_cast<int>(text.size()) * 2 * line + 1, line);
   return graphics.DrawText(scratch, Point{0, 0}, text, kBlack);
 }
 
@@ -44,7 +45,7 @@ void SettingsPictures::SetUp(const WindowLayout& layout, const SystemColors& col
   for (int box = 0; box < 2; ++box) {
     const Rect area = layout.colorAreas[box];
     colorAreas_[box] = Surface(area.Width(), area.Height(), kBlack);
-    DrawSunkenEdge(window_, layout.colorBoxes[box], colors);
+    DrawSunkenEdge(window_, layout.colorBoxes[box], colors, layout.scale.Line());
   }
   linkText_.clear();
   linkWidth_ = 0;
@@ -57,26 +58,30 @@ void SettingsPictures::PaintTitleBand(Graphics& graphics, int outerWidthTwips,
   // Boxes are placed in twips, so the gradient stretches with the window and
   // the last boxes fall beyond its right edge.
   const int step = outerWidthTwips / 128 + 1;
-  const int tppX = layout_.twipsPerPixelX;
+  constexpr int t = kDesignTwipsPerPixel;
+  const DisplayScale scale = layout_.scale;
+  const int band = scale.Of(kTitleBandPixels);
   for (int i = 0; i < kTitleBandBoxes; ++i) {
-    window_.FillRect(Rect{step * i / tppX, 0, step * (i + 1) / tppX + 1, kTitleBandPixels},
+    window_.FillRect(Rect{scale.Of(step * i / t), 0, scale.Of(step * (i + 1) / t) + 1, band},
                      TitleBandColor(i));
   }
-  window_.FillRect(Rect{0, kTitleBandPixels, layout_.clientWidth, kTitleBandPixels + 1}, kBlack);
-  graphics.DrawText(window_, kVersionTitleAt, TrimTrailingSpaces(versionTitle), kWhite);
+  window_.FillRect(Rect{0, band, layout_.clientWidth, scale.Of(kTitleBandPixels + 1)}, kBlack);
+  graphics.DrawText(window_, scale.Of(kVersionTitleAt), TrimTrailingSpaces(versionTitle),
+                    kWhite);
   Compose();
 }
 
 void SettingsPictures::PaintFrame(Graphics& graphics, Rect frame, std::u16string_view caption) {
   // The border runs through the middle of the caption's line, and the
   // caption sits on a gap cut out of it.
-  DrawEtchedEdge(window_,
-                 Rect{frame.left, frame.top + kWindowFontPixels / 2, frame.right, frame.bottom},
-                 colors_);
-  const int width = MeasureText(graphics, caption);
-  const int captionLeft = frame.left + kFrameCaptionIndent;
-  window_.FillRect(Rect{captionLeft - kFrameCaptionPad, frame.top,
-                        captionLeft + width + kFrameCaptionPad, frame.top + kWindowFontPixels},
+  const DisplayScale scale = layout_.scale;
+  const int line = scale.Of(kWindowFontPixels);
+  DrawEtchedEdge(window_, Rect{frame.left, frame.top + line / 2, frame.right, frame.bottom},
+                 colors_, scale.Line());
+  const int width = MeasureText(graphics, caption, scale);
+  const int captionLeft = frame.left + scale.Of(kFrameCaptionIndent);
+  const int pad = scale.Of(kFrameCaptionPad);
+  window_.FillRect(Rect{captionLeft - pad, frame.top, captionLeft + width + pad, frame.top + line},
                    colors_.face);
   graphics.DrawText(window_, Point{captionLeft, frame.top}, caption, colors_.buttonText);
 }
@@ -88,8 +93,11 @@ void SettingsPictures::PaintFramesAndLabels(Graphics& graphics, const Surface& e
                     colors_.buttonText);
   graphics.DrawText(window_, Point{layout_.answerLabel.left, layout_.answerLabel.top}, u"解答",
                     colors_.buttonText);
-  window_.Blit(emblem, 0, 0, layout_.icon.Width(), layout_.icon.Height(), layout_.icon.left,
-               layout_.icon.top);
+  // An emblem on an even pitch may be smaller than its place: centred there.
+  const Rect at = layout_.icon;
+  window_.Blit(emblem, 0, 0, emblem.Width(), emblem.Height(),
+               at.left + (at.Width() - emblem.Width()) / 2,
+               at.top + (at.Height() - emblem.Height()) / 2);
   Compose();
 }
 
@@ -118,18 +126,26 @@ void SettingsPictures::SetColorCellsPicture(const Surface& cells) { colorCells_ 
 
 void SettingsPictures::DrawSpeedBar(Graphics& graphics, std::int16_t level,
                                     const Surface& knobImage, std::u16string_view scaleText) {
+  const DisplayScale scale = layout_.scale;
+  const int line = scale.Line();
   speedBox_.Fill(colors_.face);
-  DrawSunkenEdge(speedBox_, kGroove, colors_);
-  graphics.DrawText(speedBox_, kScaleTextAt, TrimTrailingSpaces(scaleText), colors_.windowText);
+  DrawSunkenEdge(speedBox_, scale.Of(kGroove), colors_, line);
+  graphics.DrawText(speedBox_, scale.Of(kScaleTextAt), TrimTrailingSpaces(scaleText),
+                    colors_.windowText);
   for (int x = kFirstTick; x <= kLastTick; x += kTickStep) {
-    DrawLine(speedBox_, Point{x, kTickTop}, Point{x, kTickTop + kTickLength}, kBlack);
+    speedBox_.FillRect(
+        Rect{scale.Of(x), scale.Of(kTickTop), scale.Of(x) + line, scale.Of(kTickTop + kTickLength)},
+        kBlack);
   }
   // Mask first: it whitens the knob's shape; the knob's own half then paints
-  // into that and leaves the rest of the box as it was.
-  const int knobLeft = level * kKnobStep;
-  speedBox_.Blit(knobImage, kKnobMaskColumn, 0, kKnobWidth, kKnobHeight, knobLeft, kKnobTop,
+  // into that and leaves the rest of the box as it was. The knob image is
+  // drawn for this scale.
+  const int knobLeft = scale.Of(level * kKnobStep);
+  const int knobTop = scale.Of(kKnobTop);
+  const int knobWidth = knobImage.Width() / 2;
+  speedBox_.Blit(knobImage, knobWidth, 0, knobWidth, knobImage.Height(), knobLeft, knobTop,
                  RasterOp::kOr);
-  speedBox_.Blit(knobImage, 0, 0, kKnobWidth, kKnobHeight, knobLeft, kKnobTop, RasterOp::kAnd);
+  speedBox_.Blit(knobImage, 0, 0, knobWidth, knobImage.Height(), knobLeft, knobTop, RasterOp::kAnd);
   Compose();
 }
 
@@ -143,8 +159,13 @@ void SettingsPictures::DrawColorMark(int box, std::int32_t cell) {
   Surface& area = colorAreas_[box];
   area.Fill(kBlack);
   area.Blit(colorCells_, 0, 0, area.Width(), area.Height(), 0, 0);
+  // The 96-dpi frame spans design pixels from 1 into the cell to its right
+  // edge across and 1 to 15 down; enlarged, it keeps to their scaled span.
+  const DisplayScale scale = layout_.scale;
   const int left = cell * kColorCellWidth + 1;
-  DrawOutline(area, Point{left, 1}, Point{left + kColorCellWidth - 1, 15}, kColorMarkGreen);
+  const int right = (cell + 1) * kColorCellWidth;
+  DrawOutline(area, scale.Of(Point{left, 1}), Point{scale.Of(right) - 1, scale.Of(16) - 1},
+              kColorMarkGreen, scale.Line());
   Compose();
 }
 

@@ -24,10 +24,11 @@ constexpr int kLinkHeight = 195;
 constexpr int kIconPosition = 8;  // imgIcon is moved to (8, 8) at load
 constexpr int kIconSize = 240;
 
-Rect Place(const TwipsBox& box, int tppX, int tppY, Point origin = {}) {
-  const int left = origin.x + box.left / tppX;
-  const int top = origin.y + box.top / tppY;
-  return Rect{left, top, left + box.width / tppX, top + box.height / tppY};
+Rect Place(const TwipsBox& box, DisplayScale scale, Point origin = {}) {
+  constexpr int t = kDesignTwipsPerPixel;
+  const int left = origin.x + box.left / t;
+  const int top = origin.y + box.top / t;
+  return scale.Of(Rect{left, top, left + box.width / t, top + box.height / t});
 }
 
 Rect Shrunk(Rect r, int by) { return Rect{r.left + by, r.top + by, r.right - by, r.bottom - by}; }
@@ -36,31 +37,35 @@ Point Local(Rect r, Point client) { return Point{client.x - r.left, client.y - r
 
 }  // namespace
 
-int DesignClientWidth(int twipsPerPixelX) { return kDesignClientWidthTwips / twipsPerPixelX; }
+int ClientWidthAt(DisplayScale scale) {
+  return scale.Of(kDesignClientWidthTwips / kDesignTwipsPerPixel);
+}
 
-WindowLayout MakeWindowLayout(int twipsPerPixelX, int twipsPerPixelY, int clientHeight) {
-  assert(twipsPerPixelX > 0 && twipsPerPixelY > 0 && "twips per pixel must be positive");
-  const int tx = twipsPerPixelX;
-  const int ty = twipsPerPixelY;
+WindowLayout MakeWindowLayout(DisplayScale scale, int clientHeight) {
+  assert(scale.dpi > 0 && "a display has a positive resolution");
+  constexpr int t = kDesignTwipsPerPixel;
   WindowLayout l;
-  l.twipsPerPixelX = tx;
-  l.twipsPerPixelY = ty;
-  l.clientWidth = DesignClientWidth(tx);
+  l.scale = scale;
+  l.clientWidth = ClientWidthAt(scale);
   l.clientHeight = clientHeight;
-  l.speedFrame = Place(kSpeedFrame, tx, ty);
-  l.colorFrame = Place(kColorFrame, tx, ty);
-  const Point speedOrigin{l.speedFrame.left, l.speedFrame.top};
-  const Point colorOrigin{l.colorFrame.left, l.colorFrame.top};
-  l.speedBox = Place(kSpeedBox, tx, ty, speedOrigin);
-  l.questionLabel = Place(kQuestionLabel, tx, ty, colorOrigin);
-  l.answerLabel = Place(kAnswerLabel, tx, ty, colorOrigin);
+  const Rect speedFrame = Place(kSpeedFrame, DisplayScale{});
+  const Rect colorFrame = Place(kColorFrame, DisplayScale{});
+  // Children are placed from their frame's corner in the design, then
+  // scaled with it, so they keep their place inside it.
+  const Point speedOrigin{speedFrame.left, speedFrame.top};
+  const Point colorOrigin{colorFrame.left, colorFrame.top};
+  l.speedFrame = scale.Of(speedFrame);
+  l.colorFrame = scale.Of(colorFrame);
+  l.speedBox = Place(kSpeedBox, scale, speedOrigin);
+  l.questionLabel = Place(kQuestionLabel, scale, colorOrigin);
+  l.answerLabel = Place(kAnswerLabel, scale, colorOrigin);
   for (int i = 0; i < 2; ++i) {
-    l.colorBoxes[i] = Place(kColorBoxes[i], tx, ty, colorOrigin);
-    l.colorAreas[i] = Shrunk(l.colorBoxes[i], kColorBoxBorder);
+    l.colorBoxes[i] = Place(kColorBoxes[i], scale, colorOrigin);
+    l.colorAreas[i] = Shrunk(l.colorBoxes[i], kColorBoxBorder * scale.Line());
   }
-  l.linkOrigin = Point{kLinkLeft / tx, kLinkTop / ty};
-  l.linkHeight = kLinkHeight / ty;
-  l.icon = Place(TwipsBox{kIconPosition, kIconPosition, kIconSize, kIconSize}, tx, ty);
+  l.linkOrigin = scale.Of(Point{kLinkLeft / t, kLinkTop / t});
+  l.linkHeight = scale.Of(kLinkHeight / t);
+  l.icon = Place(TwipsBox{kIconPosition, kIconPosition, kIconSize, kIconSize}, scale);
   return l;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Where the settings window's parts lie, in pixels of its client area. The
-// window places its controls in twips; a twips figure becomes pixels by
-// integer division by the screen's twips per pixel, and a frame's children
-// are placed from the frame's top-left corner.
+// window places its controls in twips; a twips figure becomes pixels of the
+// 96-dpi design by integer division by 15, a frame's children are placed from
+// the frame's top-left corner, and the whole design is then enlarged by the
+// display's scale.
 
 #include "forms/geometry.h"
 
@@ -22,13 +23,14 @@ enum class WindowPart {
   kIcon,              // imgIcon
 };
 
+// In pixels of the 96-dpi design.
 inline constexpr int kTitleBandPixels = 18;
 inline constexpr int kColorBoxBorder = 2;
 inline constexpr int kWindowFontPixels = 13;  // the window font's line height
+inline constexpr int kDesignTwipsPerPixel = 15;
 
 struct WindowLayout {
-  int twipsPerPixelX = 15;
-  int twipsPerPixelY = 15;
+  DisplayScale scale;
   int clientWidth = 0;
   int clientHeight = 0;
   Rect speedFrame;
@@ -43,12 +45,12 @@ struct WindowLayout {
   Rect icon;
 };
 
-// The layout at these scales; the client area as wide as designed and
-// `clientHeight` pixels high.
-WindowLayout MakeWindowLayout(int twipsPerPixelX, int twipsPerPixelY, int clientHeight);
+// The layout at this scale; the client area as wide as designed, enlarged,
+// and `clientHeight` pixels high.
+WindowLayout MakeWindowLayout(DisplayScale scale, int clientHeight);
 
-// The client width the window was designed with, in pixels.
-int DesignClientWidth(int twipsPerPixelX);
+// The client width the window was designed with, at this scale.
+int ClientWidthAt(DisplayScale scale);
 
 struct Hit {
   WindowPart part = WindowPart::kBackground;

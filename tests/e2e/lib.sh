@@ -4,6 +4,7 @@
 # scenario, screenshots and pixel counts.
 #
 #   e2e_start BUILD_DIR    checks the build, starts Xvfb, prepares the prefix
+#   use_dpi DPI            later Wine processes see a screen of this dpi
 #   check NAME COMMAND...  runs a check, prints "ok   NAME" or "FAIL NAME"
 #   e2e_summary            prints "N passed, N failed"; non-zero on failure
 
@@ -57,15 +58,7 @@ e2e_start() {
   mkdir -p "$work/run" "$screens"
 
   export WINEPREFIX="$work/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  "$root/scripts/wine_prefix.sh"
-  # Every process of the prefix on the one virtual desktop "kxe2e": the probe
-  # only sees windows of its own desktop.
-  if [[ ! -f "$WINEPREFIX/.kx-e2e-desktop-$desktop_size" ]]; then
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d kxe2e /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v kxe2e /d $desktop_size /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.kx-e2e-desktop-$desktop_size"
-  fi
+  prepare_prefix
 
   local display=
   for n in $(seq 120 199); do
@@ -78,11 +71,44 @@ e2e_start() {
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
+prepare_prefix() {
+  "$root/scripts/wine_prefix.sh"
+  # Every process of the prefix on the one virtual desktop "kxe2e": the probe
+  # only sees windows of its own desktop.
+  if [[ ! -f "$WINEPREFIX/.kx-e2e-desktop-$desktop_size" ]]; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d kxe2e /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v kxe2e /d $desktop_size /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.kx-e2e-desktop-$desktop_size"
+  fi
+}
+
+# use_dpi DPI: a prefix of its own whose screen has this logical resolution
+# (96 is the prefix of e2e_start). Positions in the scripts are those of the
+# 96-dpi design; px turns one into pixels at this dpi, as the program does.
+dpi=96
+use_dpi() {
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  dpi=$1
+  export WINEPREFIX="$work/wineprefix"
+  [[ $dpi == 96 ]] || WINEPREFIX+="-$dpi"
+  prepare_prefix
+  if [[ ! -f "$WINEPREFIX/.kx-dpi-$dpi" ]]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+      >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.kx-dpi-$dpi"
+  fi
+}
+px() { echo $(($1 * dpi / 96)); }
+
 # use_locale LOCALE: every later Wine process runs in it. The Wine server is
 # restarted so that no process of the previous locale lingers.
 use_locale() {
   export LANG=$1 LC_ALL=$1
   tag=${1%%.*}
+  [[ $dpi == 96 ]] || tag+="-${dpi}dpi"
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
 }
@@ -146,7 +172,7 @@ is_visible() { [[ $(probe window KX_RuvoZava) == visible ]]; }
 
 shot() { import -window root "$screens/$1.png" 2>/dev/null; }
 
-# The first tray icon's 16 x 16 picture on the screen: icon=(x y w h).
+# The first tray icon's picture on the screen (16 x 16 at 96 dpi): icon=(x y w h).
 icon=()
 find_icon() {
   local line
@@ -225,14 +251,14 @@ file_state() { echo "$(md5sum <"$1") $(stat -c %Y.%y "$1")"; }
 menu_open() { probe menu >/dev/null; }
 
 # ticks_per_second NAME SECONDS: watches the icon for about that long and
-# prints how many 2-pixel steps it made per second; fails when a picture was
-# not the previous one moved left.
+# prints how many steps (2 pixels at 96 dpi) it made per second; fails when a
+# picture was not the previous one moved left.
 ticks_per_second() {
   local folder="$work/frames/$tag-$1" elapsed steps
   rm -rf "$folder" && mkdir -p "$folder"
   elapsed=$(probe capture "${icon[@]}" $(($2 * 1000 / 20)) 20 "$(win_path "$folder")\\")
   [[ $elapsed -gt 0 ]] || return 1
-  steps=$(python3 "$e2e_here/frames.py" ticks "$folder") || return 1
+  steps=$(python3 "$e2e_here/frames.py" ticks "$folder" "$(px 2)") || return 1
   python3 -c "print(round($steps * 1000 / $elapsed, 1))"
 }
 # rate_between NAME SECONDS LOW HIGH: the step rate lies in [LOW, HIGH].

@@ -3,6 +3,7 @@
 #   docs/images/ticker.gif           the tray icon scrolling a question of the
 #                                    bundled quiz and its answer, 8x enlarged
 #   docs/images/settings_window.png  the settings window
+#   docs/images/settings_window_150.png  the same on a screen of 144 dpi (150 %)
 # Usage: tests/e2e/make_readme_images.sh WIN64_BUILD_DIR [BUNDLED_QUIZ]
 # (the quiz defaults to build/native/quiz/bundled.kxd).
 set -uo pipefail
@@ -55,13 +56,27 @@ convert -delay 10 -loop 0 "${kept[@]}" -filter point -resize 800% -layers Optimi
   "$images/ticker.gif"
 echo "ticker.gif: ${#kept[@]} frames of $n screenshots"
 
-double_click_icon
-wait_for 5 is_visible || { echo "no settings window"; exit 1; }
-read -r -a win <<<"$(probe client KX_RuvoZava)"
-xdotool mousemove 10 10
-sleep 1
-# The client area with the window's 3-pixel dialog frame around it.
-import -window root -crop "$((win[2] + 6))x$((win[3] + 6))+$((win[0] - 3))+$((win[1] - 3))" \
-  +repage "$images/settings_window.png" 2>/dev/null
-echo "settings_window.png: $((win[2] + 6)) x $((win[3] + 6))"
+# settings_picture NAME: the settings window, opened by a double click.
+settings_picture() {
+  double_click_icon
+  wait_for 5 is_visible || { echo "no settings window"; exit 1; }
+  read -r -a win <<<"$(probe client KX_RuvoZava)"
+  xdotool mousemove 10 10
+  sleep 1
+  # The client area with the window's 3-pixel dialog frame around it.
+  import -window root -crop "$((win[2] + 6))x$((win[3] + 6))+$((win[0] - 3))+$((win[1] - 3))" \
+    +repage "$images/$1" 2>/dev/null
+  echo "$1: $((win[2] + 6)) x $((win[3] + 6))"
+}
+settings_picture settings_window.png
+
+one="$app/one.kxd"
+use_dpi 144
+use_locale ja_JP.UTF-8
+fresh_folder readme
+cp "$one" "$app/"
+write_ini 1 0 1 "$(win_path "$app/one.kxd")"
+start_app
+wait_for 30 find_icon && wait_for 30 has_icon || { echo "no tray icon"; exit 1; }
+settings_picture settings_window_150.png
 ls -l "$images"

@@ -2,10 +2,12 @@
 # changed by the slider and a colour cell, saved and hidden by a click on its
 # body. Sourced by run_all.sh once per locale.
 
-# Client-area positions of the window's parts, in pixels.
-speed_box=(12 44)    # the slider's box; the knob's middle is at level * 56 + 4
-question_box=(194 40) # the question colours' drawing area; cell c at c * 16
-answer_box=(194 64)
+# Client-area positions of the window's parts at the current dpi; `at` and
+# the clicks below take offsets inside them in pixels of the 96-dpi design.
+line=$((dpi >= 192 ? dpi / 96 : 1)) # the colour boxes' borders are 2 lines
+speed_box=($(px 12) $(px 44))       # the slider's box; the knob's middle at level * 56 + 4
+question_box=($(($(px 192) + 2 * line)) $(($(px 38) + 2 * line))) # cell c at c * 16
+answer_box=($(($(px 192) + 2 * line)) $(($(px 62) + 2 * line)))
 
 ini_value() { # ini_value SECTION KEY: the value in the folder's KXT.ini
   tr -d '\r' <"$app/KXT.ini" |
@@ -16,7 +18,7 @@ ini_holds() { [[ $(ini_value SCROLL SPEED) == "$1" && $(ini_value COLOR QUESTION
   $(ini_value COLOR ANSWER) == "$3" ]]; }
 
 at() { pixel "$1" $((win[0] + $2)) $((win[1] + $3)); }
-knob_at() { [[ $(at "$1" $((speed_box[0] + $2 * 56 + 4)) $((speed_box[1] + 5))) == "#B3C0FF" ]]; }
+knob_at() { [[ $(at "$1" $((speed_box[0] + $(px $(($2 * 56 + 4))))) $((speed_box[1] + $(px 5)))) == "#B3C0FF" ]]; }
 only_knob_at() {
   local level
   for level in 0 1 2; do
@@ -25,7 +27,7 @@ only_knob_at() {
   done
 }
 frame_at() { # frame_at IMAGE BOX_X BOX_Y CELL: the green frame's top edge
-  [[ $(at "$1" $(($2 + $4 * 16 + 8)) $(($3 + 1))) == "#00FF00" ]]
+  [[ $(at "$1" $(($2 + $(px $(($4 * 16 + 8))))) $(($3 + $(px 1)))) == "#00FF00" ]]
 }
 only_frame_at() {
   local cell
@@ -34,14 +36,17 @@ only_frame_at() {
     else ! frame_at "$1" "$2" "$3" "$cell" || return 1; fi
   done
 }
-band_left_is_orange() { [[ $(at "$1" 1 16) == "#FF4000" ]]; }
+band_left_is_orange() { [[ $(at "$1" 1 "$(px 16)") == "#FF4000" ]]; }
 band_right_is_light_orange() { # red full, green and blue near the gradient's end
   local colour
-  colour=$(at "$1" $((win[2] - 2)) 16)
+  colour=$(at "$1" $((win[2] - 2)) "$(px 16)")
   [[ ${colour:1:2} == FF ]] && ((16#${colour:3:2} >= 0xB0 && 16#${colour:5:2} >= 0x70))
 }
 # A click on the title band right of the version title: bare background.
-click_body() { click_at $((win[0] + win[2] - 20)) $((win[1] + 9)); }
+click_body() { click_at $((win[0] + win[2] - 20)) $((win[1] + $(px 9))); }
+# The window holds the whole design, enlarged: as wide, and as high as the
+# link's line needs.
+whole_window() { ((win[2] == $(px 280) && win[3] >= $(px 109))); }
 
 fresh_folder settings
 write_quiz "$app/quiz.kxd" 山は？ 富士
@@ -53,6 +58,7 @@ check "$tag settings: a double click on the icon shows the window" wait_for 5 is
 read -r -a win <<<"$(probe client KX_RuvoZava)"
 sleep 0.5
 shot "$tag-settings-1"
+check "$tag settings: the window holds the whole layout (${win[2]} x ${win[3]})" whole_window
 check "$tag settings: the title band is orange at its left end" band_left_is_orange "$tag-settings-1"
 check "$tag settings: and light orange at its right end" \
   band_right_is_light_orange "$tag-settings-1"
@@ -62,8 +68,8 @@ check "$tag settings: the question frame is at the saved colour" \
 check "$tag settings: the answer frame is at the saved colour" \
   only_frame_at "$tag-settings-1" "${answer_box[@]}" 1
 
-click_at $((win[0] + speed_box[0] + 100)) $((win[1] + speed_box[1] + 20))
-click_at $((win[0] + question_box[0] + 3 * 16 + 8)) $((win[1] + question_box[1] + 8))
+click_at $((win[0] + speed_box[0] + $(px 118))) $((win[1] + speed_box[1] + $(px 20)))
+click_at $((win[0] + question_box[0] + $(px 56))) $((win[1] + question_box[1] + $(px 8)))
 sleep 0.5
 shot "$tag-settings-2"
 check "$tag settings: a slider click moves the knob" only_knob_at "$tag-settings-2" 2

@@ -9,13 +9,15 @@ ini_before=$(file_state KXT.ini)
 sleep 1.1 # a rewrite of the settings file would show in its time stamp
 start_app
 check "$tag ticker: the icon appears in the tray" wait_for 30 has_icon
+check "$tag ticker: it is the small-icon size, $(px 16) pixels square" \
+  [ "${icon[2]} ${icon[3]}" == "$(px 16) $(px 16)" ]
 check "$tag ticker: its tip is KX_RuvoZava" tip_is KX_RuvoZava
 xdotool mousemove 500 300
 icon_shot "$tag-ticker-1"
 sleep 0.5
 icon_shot "$tag-ticker-2"
 check "$tag ticker: the picture moves" images_differ "$tag-ticker-1" "$tag-ticker-2"
-check "$tag ticker: it moves 2 pixels left per tick, 10 ticks a second by default" \
+check "$tag ticker: it moves $(px 2) pixels left per tick, 10 ticks a second by default" \
   rate_between ticker-default 2 7.8 11.5
 check "$tag ticker: the question is green" wait_for 5 icon_shows "$tag-ticker-q" 00FF00
 check "$tag ticker: no answer colour while the question scrolls" \

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "window/scaled_pictures.h"
+
 namespace kx {
 namespace {
 
@@ -29,27 +33,34 @@ TEST(ArtPixels, EmblemIsADotMatrixWithBlackGaps) {
   EXPECT_LT(lit, 40);
 }
 
+// At every scale: sharp (no colour the design lacks, so nothing is blended),
+// the dots' centres in the text colours, the frame's path black.
 TEST(ArtPixels, ColorCellsShowTheFourTextColoursOnBlack) {
-  const Surface cells = ColorCellsPicture();
-  ASSERT_EQ(cells.Width(), 80);
-  ASSERT_EQ(cells.Height(), 16);
-  // The dot centres carry the text colours, as the ticker's colour table.
-  EXPECT_EQ(cells.At(8, 7), 0x0000FF00u);
-  EXPECT_EQ(cells.At(24, 7), 0x0020C0FFu);
-  EXPECT_EQ(cells.At(40, 7), 0x006060FFu);
-  EXPECT_EQ(cells.At(56, 7), 0x00FF4040u);
-  for (int cell = 0; cell < 5; ++cell) {
-    EXPECT_NE(cells.At(cell * 16 + 8, 7), kBlack) << cell;
-    // Corners and the frame's path stay black, so the green mark shows.
-    EXPECT_EQ(cells.At(cell * 16 + 1, 1), kBlack) << cell;
-    EXPECT_EQ(cells.At(cell * 16 + 15, 15), kBlack) << cell;
-    EXPECT_EQ(cells.At(cell * 16 + 8, 1), kBlack) << cell;
-    EXPECT_EQ(cells.At(cell * 16 + 8, 14), kBlack) << cell;
+  const Surface design = ColorCellsPicture();
+  const std::set<Color> palette(design.Pixels().begin(), design.Pixels().end());
+  for (const int dpi : {96, 120, 144, 192}) {
+    const DisplayScale s{dpi};
+    const Surface cells = ColorCellsPicture(s);
+    ASSERT_EQ(cells.Width(), s.Of(80));
+    ASSERT_EQ(cells.Height(), s.Of(16));
+    for (const Color c : cells.Pixels()) ASSERT_TRUE(palette.contains(c)) << dpi << " " << c;
+    EXPECT_EQ(cells.At(s.Of(8), s.Of(7)), 0x0000FF00u);
+    EXPECT_EQ(cells.At(s.Of(24), s.Of(7)), 0x0020C0FFu);
+    EXPECT_EQ(cells.At(s.Of(40), s.Of(7)), 0x006060FFu);
+    EXPECT_EQ(cells.At(s.Of(56), s.Of(7)), 0x00FF4040u);
+    for (int cell = 0; cell < 5; ++cell) {
+      EXPECT_NE(cells.At(s.Of(cell * 16 + 8), s.Of(7)), kBlack) << dpi << cell;
+      for (const Point p : {Point{1, 1}, Point{15, 15}, Point{8, 1}, Point{8, 14}}) {
+        const Point at = s.Of(Point{cell * 16 + p.x, p.y});
+        EXPECT_EQ(cells.At(at.x, at.y), kBlack) << dpi << cell;
+      }
+    }
+    const Surface emblem = EmblemPicture(s);
+    EXPECT_EQ(emblem.Width(), dpi == 120 ? 16 : s.Of(16));
+    for (const Color c : emblem.Pixels()) EXPECT_TRUE(c == kGreen || c == kGrey || c == kBlack);
   }
   // The fifth dot is smaller: the columns a 66-pixel box shows are black.
-  EXPECT_EQ(cells.At(64, 7), kBlack);
-  EXPECT_EQ(cells.At(65, 7), kBlack);
-  EXPECT_EQ(cells.At(69, 7), kBlack);
+  for (const int x : {64, 65, 69}) EXPECT_EQ(design.At(x, 7), kBlack) << x;
 }
 
 }  // namespace

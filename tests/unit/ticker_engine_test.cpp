@@ -45,18 +45,27 @@ class TickerEngineTest : public ::testing::Test {
   QuestionSet module;
   std::int32_t questionColor = kDefaultQuestionColor;
   std::int32_t answerColor = kDefaultAnswerColor;
-  TickerEngine engine{fake.graphics, fake.random, 15, 15};
+  TickerEngine engine{fake.graphics, fake.random, DisplayScale{}};
 };
 
-TEST_F(TickerEngineTest, SurfacesFollowTheTwipsPerPixel) {
-  EXPECT_EQ(engine.CanvasWidth(), 16);
-  EXPECT_EQ(engine.CanvasHeight(), 16);
-  EXPECT_EQ(engine.Picture2().Width(), 20);
-  const TickerEngine large(fake.graphics, fake.random, 10, 12);
-  EXPECT_EQ(large.CanvasWidth(), 24);
-  EXPECT_EQ(large.CanvasHeight(), 20);
-  EXPECT_EQ(large.Picture2().Width(), 30);
-  EXPECT_EQ(large.Picture2().Height(), 25);
+// The shell's small-icon size at each scale, and a step that grows with the
+// glyph so that a character passes in the same number of ticks.
+TEST_F(TickerEngineTest, SurfacesAndStepFollowTheScale) {
+  const struct {
+    int dpi, canvas, glyph, step;
+  } cases[] = {{96, 16, 20, 2}, {120, 20, 25, 2}, {144, 24, 30, 3}, {192, 32, 40, 4}};
+  Install(module, Record(u"A", u"B"));
+  for (const auto& c : cases) {
+    TickerEngine e(fake.graphics, fake.random, DisplayScale{c.dpi});
+    e.Tick(module, questionColor, answerColor);  // the glyph's first `step` columns come in
+    EXPECT_EQ(e.TrayCanvas().At(c.canvas - c.step, 5), kGreen) << c.dpi;
+    EXPECT_EQ(e.TrayCanvas().At(c.canvas - c.step - 1, 5), kBlack) << c.dpi;
+    EXPECT_EQ(e.CanvasWidth(), c.canvas) << c.dpi;
+    EXPECT_EQ(e.CanvasHeight(), c.canvas) << c.dpi;
+    EXPECT_EQ(e.Picture2().Width(), c.glyph) << c.dpi;
+    EXPECT_EQ(e.Picture2().Height(), c.glyph) << c.dpi;
+    EXPECT_EQ(e.Step(), c.step) << c.dpi;
+  }
 }
 
 TEST_F(TickerEngineTest, StreamRunsQuestionGapAnswerGapNextQuestion) {

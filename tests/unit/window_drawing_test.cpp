@@ -6,6 +6,7 @@
 #include "fake/fake_platform.h"
 #include "window/art_pixels.h"
 #include "window/knob_image.h"
+#include "window/scaled_pictures.h"
 #include "window/settings_pictures.h"
 
 namespace kx {
@@ -13,15 +14,20 @@ namespace {
 
 constexpr SystemColors kColors{};
 
+constexpr int kDpis[] = {96, 120, 144, 192};
+
 struct Drawn {
   fake::FakePlatform fake;
   SettingsPictures pictures;
-  Surface knob = MakeKnobImage();
+  DisplayScale s;
+  Surface knob = MakeKnobImage(s);
 
-  Drawn() {
-    pictures.SetUp(MakeWindowLayout(15, 15, 115), kColors);
-    pictures.SetColorCellsPicture(ColorCellsPicture());
+  explicit Drawn(int dpi = 96) : s{dpi} {
+    pictures.SetUp(MakeWindowLayout(s, s.Of(115)), kColors);
+    pictures.SetColorCellsPicture(ColorCellsPicture(s));
   }
+  // The last pixel of design pixel `x`'s enlarged span.
+  int Last(int x) const { return s.Of(x + 1) - 1; }
   const Surface& Speed(std::int16_t level) {
     pictures.DrawSpeedBar(fake.graphics, level, knob, u"Fast         Slow");
     return pictures.SpeedBox();
@@ -51,21 +57,25 @@ TEST(WindowDrawing, TitleBandRunsFromOrangeToLightOrangeWithABlackUnderline) {
 }
 
 TEST(WindowDrawing, KnobSitsOverItsTickAtEachLevel) {
-  Drawn d;
-  for (std::int16_t level = 0; level <= 2; ++level) {
-    const Surface& s = d.Speed(level);
-    const int left = level * 56;
-    EXPECT_EQ(s.At(left, 1), 0x00FFE2E2u) << level;        // lit corner
-    EXPECT_EQ(s.At(left + 8, 1), kBlack) << level;         // right outline
-    EXPECT_EQ(s.At(left + 4, 10), 0x00FFC0B3u) << level;   // face, over the groove
-    EXPECT_EQ(s.At(left + 4, 17), kBlack) << level;        // the point ...
-    EXPECT_EQ(s.At(left + 4, 18), kBlack) << level;        // ... over its tick
-    EXPECT_EQ(s.At(left + 3, 17), kColors.face) << level;  // untouched beside the point
-    EXPECT_EQ(s.At(left + 1, 16), kColors.face) << level;
-    // No trace of the knob elsewhere.
-    const int away = level == 0 ? 60 : 4;
-    EXPECT_EQ(s.At(away, 1), kColors.face) << level;
-    EXPECT_EQ(s.At(away, 7), kColors.shadow) << level;
+  for (const int dpi : kDpis) {
+    Drawn d(dpi);
+    const DisplayScale z = d.s;
+    for (std::int16_t level = 0; level <= 2; ++level) {
+      const Surface& s = d.Speed(level);
+      const int left = level * 56;
+      const int tip = z.Of(18) - 1;
+      EXPECT_EQ(s.At(z.Of(left), z.Of(1)), 0x00FFE2E2u) << dpi << level;       // lit corner
+      EXPECT_EQ(s.At(z.Of(left + 8), z.Of(1)), kBlack) << dpi << level;        // right outline
+      EXPECT_EQ(s.At(z.Of(left + 4), z.Of(10)), 0x00FFC0B3u) << dpi << level;  // face
+      EXPECT_EQ(s.At(z.Of(left + 4), tip), kBlack) << dpi << level;            // the point ...
+      EXPECT_EQ(s.At(z.Of(left + 4), tip + 1), kBlack) << dpi << level;        // ... over its tick
+      EXPECT_EQ(s.At(z.Of(left + 4) - 1, tip), kColors.face) << dpi << level;  // beside it
+      EXPECT_EQ(s.At(z.Of(left + 1), z.Of(16)), kColors.face) << dpi << level;
+      // No trace of the knob elsewhere.
+      const int away = level == 0 ? 60 : 4;
+      EXPECT_EQ(s.At(z.Of(away), z.Of(1)), kColors.face) << dpi << level;
+      EXPECT_EQ(s.At(z.Of(away), z.Of(7)), kColors.shadow) << dpi << level;
+    }
   }
 }
 
@@ -105,28 +115,32 @@ TEST(WindowDrawing, OutOfRangeLevelDrawsNothingOutsideTheBox) {
 }
 
 TEST(WindowDrawing, GreenFrameSurroundsTheChosenCellOnly) {
-  Drawn d;
-  const Surface cells = ColorCellsPicture();
-  for (int box = 0; box < 2; ++box) {
-    for (int cell = 0; cell <= 3; ++cell) {
-      d.pictures.DrawColorMark(box, cell);
-      const Surface& a = d.pictures.ColorArea(box);
-      const int left = cell * 16 + 1;
-      EXPECT_EQ(a.At(left, 1), kColorMarkGreen) << cell;
-      EXPECT_EQ(a.At(left + 15, 15), kColorMarkGreen) << cell;
-      EXPECT_EQ(a.At(left + 7, 1), kColorMarkGreen) << cell;
-      EXPECT_EQ(a.At(left, 8), kColorMarkGreen) << cell;
-      EXPECT_EQ(a.At(left + 1, 2), kBlack) << cell;  // one pixel wide
-      EXPECT_EQ(a.At(left + 7, 0), kBlack) << cell;
-      EXPECT_EQ(a.At(left + 7, 16), kBlack) << cell;
-      EXPECT_EQ(a.At(cell * 16 + 11, 7), cells.At(cell * 16 + 11, 7)) << cell;
-      for (int other = 0; other <= 3; ++other) {
-        if (other != cell) {
-          EXPECT_EQ(a.At(other * 16 + 1, 1), kBlack) << cell << other;
+  for (const int dpi : kDpis) {
+    Drawn d(dpi);
+    const DisplayScale s = d.s;
+    const Surface cells = ColorCellsPicture(s);
+    for (int box = 0; box < 2; ++box) {
+      for (int cell = 0; cell <= 3; ++cell) {
+        d.pictures.DrawColorMark(box, cell);
+        const Surface& a = d.pictures.ColorArea(box);
+        const int left = cell * 16 + 1;
+        EXPECT_EQ(a.At(s.Of(left), s.Of(1)), kColorMarkGreen) << dpi << cell;
+        EXPECT_EQ(a.At(d.Last(left + 15), d.Last(15)), kColorMarkGreen) << dpi << cell;
+        EXPECT_EQ(a.At(s.Of(left + 7), s.Of(1)), kColorMarkGreen) << dpi << cell;
+        EXPECT_EQ(a.At(s.Of(left), s.Of(8)), kColorMarkGreen) << dpi << cell;
+        EXPECT_EQ(a.At(s.Of(left + 1), s.Of(2)), kBlack) << dpi << cell;  // thin
+        EXPECT_EQ(a.At(s.Of(left + 7), 0), kBlack) << dpi << cell;
+        EXPECT_EQ(a.At(s.Of(left + 7), s.Of(16)), kBlack) << dpi << cell;
+        const Point dot = s.Of(Point{cell * 16 + 11, 7});
+        EXPECT_EQ(a.At(dot.x, dot.y), cells.At(dot.x, dot.y)) << dpi << cell;
+        for (int other = 0; other <= 3; ++other) {
+          if (other != cell) {
+            EXPECT_EQ(a.At(s.Of(other * 16 + 1), s.Of(1)), kBlack) << dpi << cell << other;
+          }
         }
+        const Rect at = d.pictures.Layout().colorAreas[box];
+        EXPECT_EQ(d.pictures.Client().At(at.left + s.Of(left), at.top + s.Of(1)), kColorMarkGreen);
       }
-      const Rect at = d.pictures.Layout().colorAreas[box];
-      EXPECT_EQ(d.pictures.Client().At(at.left + left, at.top + 1), kColorMarkGreen);
     }
   }
 }

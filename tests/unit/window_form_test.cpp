@@ -20,7 +20,9 @@ struct LoadedWindow {
   basRuvoZava module;
   std::optional<frmRuvoZava> form;
 
-  explicit LoadedWindow(std::string ini = {}) {
+  explicit LoadedWindow(std::string ini = {}, int dpi = 96) {
+    module.Scale = DisplayScale{dpi};
+    fake.window.outerSize = Point{module.Scale.Of(280) + 6, 124};
     module.IniPath = u"C:\\KX\\KXT.ini";
     module.VersionTitle = u"KX_RuvoZava Version 1.0 Level 15";
     if (!ini.empty()) fake.files.contents[module.IniPath] = std::move(ini);
@@ -30,8 +32,17 @@ struct LoadedWindow {
   }
   ~LoadedWindow() { form->Form_Unload(); }
 
-  static Point Speed(int x, int y = 20) { return {12 + x, 44 + y}; }
-  static Point Colour(int box, int x, int y = 8) { return {194 + x, (box == 0 ? 40 : 64) + y}; }
+  // Where a design point of a box lies at the window's scale.
+  Point In(Rect box, int x, int y) const {
+    const Point in = module.Scale.Of(Point{x, y});
+    return {box.left + in.x, box.top + in.y};
+  }
+  Point Speed(int x, int y = 20) const {
+    return In(MakeWindowLayout(module.Scale, 0).speedBox, x, y);
+  }
+  Point Colour(int box, int x, int y = 8) const {
+    return In(MakeWindowLayout(module.Scale, 0).colorAreas[box], x, y);
+  }
   const std::string& Ini() { return fake.files.contents[module.IniPath]; }
   int Writes() { return fake.files.writes; }
   bool KnobAt(int level) const {
@@ -65,55 +76,63 @@ TEST(SettingsWindow, LoadResizesTheWindowAndDrawsEverythingWhileHidden) {
   EXPECT_GT(fake.window.refreshes, 0);
 }
 
+constexpr int kDpis[] = {96, 120, 144, 192};
+
 TEST(SettingsWindow, SliderPressesWithAnyButton) {
-  LoadedWindow w;
-  const struct {
-    int x, button, level;
-  } cases[] = {{43, kLeftButton, 1}, {86, kMiddleButton, 2}, {0, kRightButton, 0}};
-  for (const auto& c : cases) {
-    w.form->ClientMouseDown(LoadedWindow::Speed(c.x), c.button, 0);
-    EXPECT_EQ(w.form->settings.SpeedLevel, c.level) << c.x;
-    EXPECT_TRUE(w.KnobAt(c.level)) << c.x;
-    w.form->ClientMouseMove(LoadedWindow::Speed(c.x), 0, 0);
+  for (const int dpi : kDpis) {
+    LoadedWindow w({}, dpi);
+    const struct {
+      int x, button, level;
+    } cases[] = {{43, kLeftButton, 1}, {86, kMiddleButton, 2}, {0, kRightButton, 0},
+                 {42, kLeftButton, 0}, {120, kLeftButton, 2},  {85, kLeftButton, 1}};
+    for (const auto& c : cases) {
+      w.form->ClientMouseDown(w.Speed(c.x), c.button, 0);
+      EXPECT_EQ(w.form->settings.SpeedLevel, c.level) << dpi << " " << c.x;
+      EXPECT_TRUE(w.KnobAt(c.level)) << dpi << " " << c.x;
+      w.form->ClientMouseMove(w.Speed(c.x), 0, 0);
+    }
+    EXPECT_EQ(w.Writes(), 0);  // nothing is saved before the closing click
   }
-  EXPECT_EQ(w.Writes(), 0);  // nothing is saved before the closing click
 }
 
 TEST(SettingsWindow, DragMovesTheKnobOnlyWithTheLeftButtonInsideTheBox) {
   LoadedWindow w;
-  w.form->ClientMouseDown(LoadedWindow::Speed(10), kLeftButton, 0);
+  w.form->ClientMouseDown(w.Speed(10), kLeftButton, 0);
   ASSERT_EQ(w.form->settings.SpeedLevel, 0);
-  w.form->ClientMouseMove(LoadedWindow::Speed(50), kLeftButton, 0);
+  w.form->ClientMouseMove(w.Speed(50), kLeftButton, 0);
   EXPECT_EQ(w.form->settings.SpeedLevel, 1);
   EXPECT_TRUE(w.KnobAt(1));
   // Held outside the box: the box still gets the moves, and ignores them.
-  for (const Point p : {LoadedWindow::Speed(200), LoadedWindow::Speed(100, 41)}) {
+  for (const Point p : {w.Speed(200), w.Speed(100, 41)}) {
     w.form->ClientMouseMove(p, kLeftButton, 0);
     EXPECT_EQ(w.form->settings.SpeedLevel, 1) << p.x << "," << p.y;
   }
-  w.form->ClientMouseMove(LoadedWindow::Speed(100), kLeftButton | kRightButton, 0);
+  w.form->ClientMouseMove(w.Speed(100), kLeftButton | kRightButton, 0);
   EXPECT_EQ(w.form->settings.SpeedLevel, 1);
-  w.form->ClientMouseMove(LoadedWindow::Speed(100), kLeftButton, 0);
+  w.form->ClientMouseMove(w.Speed(100), kLeftButton, 0);
   EXPECT_EQ(w.form->settings.SpeedLevel, 2);
   // Released, a move over the box changes nothing.
-  w.form->ClientMouseMove(LoadedWindow::Speed(10), 0, 0);
+  w.form->ClientMouseMove(w.Speed(10), 0, 0);
   EXPECT_EQ(w.form->settings.SpeedLevel, 2);
 }
 
 TEST(SettingsWindow, ColourCellsSetTheirOwnSelector) {
-  LoadedWindow w;
-  const struct { int x, cell; } cases[] = {{16, 1}, {65, 3}, {0, 0}};
-  for (const auto& c : cases) {
-    w.form->ClientMouseDown(LoadedWindow::Colour(0, c.x), kRightButton, 0);
-    EXPECT_EQ(w.form->settings.QuestionColor, c.cell) << c.x;
-    EXPECT_EQ(w.form->settings.AnswerColor, 1) << c.x;
-    const Point frame = LoadedWindow::Colour(0, c.cell * 16 + 1, 1);
-    EXPECT_EQ(w.form->ClientPicture().At(frame.x, frame.y), kColorMarkGreen) << c.x;
+  for (const int dpi : kDpis) {
+    LoadedWindow w({}, dpi);
+    const struct { int x, cell; } cases[] = {{16, 1}, {65, 3}, {15, 0}, {47, 2}, {0, 0}};
+    for (const auto& c : cases) {
+      w.form->ClientMouseDown(w.Colour(0, c.x), kRightButton, 0);
+      EXPECT_EQ(w.form->settings.QuestionColor, c.cell) << dpi << " " << c.x;
+      EXPECT_EQ(w.form->settings.AnswerColor, 1) << dpi << " " << c.x;
+      const Point frame = w.Colour(0, c.cell * 16 + 1, 1);
+      EXPECT_EQ(w.form->ClientPicture().At(frame.x, frame.y), kColorMarkGreen) << dpi << c.x;
+    }
   }
-  w.form->ClientMouseDown(LoadedWindow::Colour(1, 40), kLeftButton, 0);
+  LoadedWindow w;
+  w.form->ClientMouseDown(w.Colour(1, 40), kLeftButton, 0);
   EXPECT_EQ(w.form->settings.AnswerColor, 2);
   EXPECT_EQ(w.form->settings.QuestionColor, 0);
-  const Point old = LoadedWindow::Colour(1, 16 + 1, 1);
+  const Point old = w.Colour(1, 16 + 1, 1);
   EXPECT_EQ(w.form->ClientPicture().At(old.x, old.y), kBlack);
 }
 
@@ -123,7 +142,7 @@ TEST(SettingsWindow, ClosingClickSavesHidesAndAppliesTheSpeed) {
   w.fake.timer.SetEnabled(true);
   const struct { int x, interval; } cases[] = {{10, 50}, {60, 100}, {110, 150}, {110, 150}};
   for (const auto& c : cases) {
-    w.form->ClientMouseDown(LoadedWindow::Speed(c.x), kLeftButton, 0);
+    w.form->ClientMouseDown(w.Speed(c.x), kLeftButton, 0);
     w.form->ClientMouseDown({200, 5}, kRightButton, 0);  // the title band
     EXPECT_FALSE(w.fake.window.visible);
     EXPECT_TRUE(w.form->MenuVisible());
@@ -168,7 +187,7 @@ TEST(SettingsWindow, FramesLabelsBordersAndTheEmblemDoNotClose) {
 // message and a word that reads as the left button held.
 TEST(SettingsWindow, TrayMessagesStillArriveAfterPressesOnTheWindow) {
   LoadedWindow w;
-  for (const Point p : {LoadedWindow::Speed(30), LoadedWindow::Colour(0, 20), Point{5, 30}}) {
+  for (const Point p : {w.Speed(30), w.Colour(0, 20), Point{5, 30}}) {
     for (const int button : {kLeftButton, kRightButton}) {
       w.fake.window.Hide();
       w.form->ClientMouseDown(p, button, 0);
@@ -177,6 +196,13 @@ TEST(SettingsWindow, TrayMessagesStillArriveAfterPressesOnTheWindow) {
       EXPECT_TRUE(w.fake.window.visible) << p.x << "," << p.y << " " << button;
     }
   }
+  // At 200 % the window is wider than the message numbers: moving across it
+  // opens no menu; the shell's right press still does.
+  LoadedWindow wide({}, 192);
+  for (const int y : {1, 10, 200}) wide.form->ClientMouseMove({kWmRButtonDown, y}, 0, 0);
+  EXPECT_EQ(wide.fake.window.popups, 0);
+  wide.form->ClientMouseMove({kWmRButtonDown, 0}, kLeftButton, 0);
+  EXPECT_EQ(wide.fake.window.popups, 1);
 }
 
 TEST(SettingsWindow, LinkOpensTheAddressAndLightsUpUnderThePointer) {

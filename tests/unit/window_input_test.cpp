@@ -16,6 +16,18 @@ TEST(WindowInput, SliderStepsChangeAt43And86) {
   for (const auto& c : cases) EXPECT_EQ(SpeedLevelAt(c.x), c.level) << c.x;
 }
 
+// A pixel of an enlarged box maps back to the design pixel it belongs to.
+TEST(WindowInput, ScaledPixelsMapBackToTheirDesignPixel) {
+  for (const int dpi : {96, 120, 144, 192}) {
+    const DisplayScale s{dpi};
+    for (int x = -3; x < 130; ++x) EXPECT_EQ(s.ToDesign(s.Of(x)), x) << dpi;
+    for (int px = -3; px < s.Of(130); ++px) {
+      const int x = s.ToDesign(px);
+      EXPECT_TRUE(s.Of(x) <= px && px < s.Of(x + 1)) << dpi << " " << px;
+    }
+  }
+}
+
 TEST(WindowInput, RoundingTakesHalvesToEven) {
   EXPECT_EQ(RoundHalfEven(0.5f), 0);
   EXPECT_EQ(RoundHalfEven(1.5f), 2);

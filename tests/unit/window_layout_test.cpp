@@ -6,7 +6,7 @@ namespace kx {
 namespace {
 
 TEST(WindowLayout, PixelsAtFifteenTwipsPerPixel) {
-  const WindowLayout l = MakeWindowLayout(15, 15, 115);
+  const WindowLayout l = MakeWindowLayout(DisplayScale{}, 115);
   EXPECT_EQ(l.clientWidth, 280);
   EXPECT_EQ(l.speedFrame, (Rect{4, 24, 141, 89}));
   EXPECT_EQ(l.speedBox, (Rect{12, 44, 133, 85}));  // 121 x 41
@@ -20,17 +20,28 @@ TEST(WindowLayout, PixelsAtFifteenTwipsPerPixel) {
   EXPECT_EQ(l.icon, (Rect{0, 0, 16, 16}));
 }
 
-TEST(WindowLayout, ControlsGrowWithTheScale) {
-  const WindowLayout l = MakeWindowLayout(12, 12, 150);
-  EXPECT_EQ(l.clientWidth, 350);
-  EXPECT_EQ(l.speedBox.Width(), 151);
-  EXPECT_EQ(l.colorAreas[0].Width(), 83);
-  EXPECT_EQ(l.linkOrigin, (Point{10, 120}));
+constexpr int kDpis[] = {96, 120, 144, 192};
+
+// Every part where the 96-dpi one is, times the factor, inside the window.
+TEST(WindowLayout, ThePartsGrowWithTheScaleAndStayInTheWindow) {
+  const WindowLayout d = MakeWindowLayout(DisplayScale{}, 115);
+  for (const int dpi : kDpis) {
+    const DisplayScale s{dpi};
+    const WindowLayout l = MakeWindowLayout(s, s.Of(115));
+    EXPECT_EQ(l.clientWidth, s.Of(280)) << dpi;
+    for (const WindowPart part : {WindowPart::kSpeedFrame, WindowPart::kColorFrame,
+                                  WindowPart::kSpeedBox, WindowPart::kColorBoxBorder,
+                                  WindowPart::kLink, WindowPart::kIcon, WindowPart::kAnswerLabel}) {
+      const Rect r = PartRect(l, s.Of(175), part);
+      EXPECT_EQ(r, s.Of(PartRect(d, 175, part))) << dpi;
+      EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= l.clientWidth &&
+                  r.bottom <= l.clientHeight)
+          << dpi;
+    }
+  }
 }
 
 TEST(WindowLayout, HitTestTable) {
-  const WindowLayout l = MakeWindowLayout(15, 15, 115);
-  const int linkWidth = 175;
   const struct {
     Point at;
     WindowPart part;
@@ -60,10 +71,18 @@ TEST(WindowLayout, HitTestTable) {
       {{8, 109}, WindowPart::kBackground, {8, 109}},
       {{279, 114}, WindowPart::kBackground, {279, 114}},
   };
-  for (const auto& c : cases) {
-    const Hit hit = HitTest(l, linkWidth, c.at);
-    EXPECT_EQ(hit.part, c.part) << c.at.x << "," << c.at.y;
-    EXPECT_EQ(hit.local, c.local) << c.at.x << "," << c.at.y;
+  // Enlarged, each point still hits its part; the local point is that of
+  // the scale's own pixels.
+  for (const int dpi : kDpis) {
+    const DisplayScale s{dpi};
+    const WindowLayout l = MakeWindowLayout(s, s.Of(115));
+    for (const auto& c : cases) {
+      const Hit hit = HitTest(l, s.Of(175), s.Of(c.at));
+      EXPECT_EQ(hit.part, c.part) << dpi << ": " << c.at.x << "," << c.at.y;
+      if (dpi == 96) {
+        EXPECT_EQ(hit.local, c.local) << c.at.x << "," << c.at.y;
+      }
+    }
   }
 }
 

@@ -4,9 +4,11 @@
     make_art.py ART_FOLDER OUT_FOLDER
 
 writes into OUT_FOLDER:
-    program.ico      the program icon: the emblem with orange dots, 16 and 32 px
+    program.ico      the program icon: the emblem with orange dots, 16, 20, 24,
+                     32 and 48 px (small and large icons at 100 to 300 %)
     emblem.ico       the same emblem with green dots (the title band's image)
-    url_hand.cur     the link's pointing hand, 32 x 32, two colours
+    url_hand.cur     the link's pointing hand, 32 x 32 and doubled to 64 x 64
+                     (for 200 %), two colours
     color_cells.bmp  the colour selectors' picture, 80 x 16, 24 bits
     art_pixels.cpp   the emblem and the selectors' picture as C++ text art,
                      so the portable drawing shows exactly what the
@@ -75,17 +77,22 @@ class Art:
         return self.legend[self.rows[y][x]]
 
 
-def emblem_pixels(emblem, scale):
-    """The dot matrix as a (16 * scale)-square grid of 'L' lit, 'u' unlit,
-    '.' black: dot (c, r) sits at pixel (2c + 1, 2r + 1) before scaling."""
-    size = 16 * scale
+def emblem_pixels(emblem, size):
+    """The dot matrix as a size-square grid of 'L' lit, 'u' unlit, '.' black,
+    drawn at its size rather than stretched: the dots on a pitch of size // 8
+    (at least 2), each after a black gap of size // 16 (at least 1), the
+    matrix centred. At 16 dot (c, r) is pixel (2c + 1, 2r + 1); 32 doubles
+    every pixel of that."""
+    pitch = max(2, size // 8)
+    gap = max(1, size // 16)
+    offset = (size - 8 * pitch) // 2
     grid = [["."] * size for _ in range(size)]
     for r in range(8):
         for c in range(8):
             ch = "L" if emblem.rows[r][c] == "#" else "u"
-            for dy in range(scale):
-                for dx in range(scale):
-                    grid[(2 * r + 1) * scale + dy][(2 * c + 1) * scale + dx] = ch
+            for dy in range(gap, pitch):
+                for dx in range(gap, pitch):
+                    grid[offset + r * pitch + dy][offset + c * pitch + dx] = ch
     return ["".join(row) for row in grid]
 
 
@@ -132,16 +139,17 @@ def icon_image(grid, palette_rgb):
         size, size, lambda x, y: False)
 
 
-def icon_file(images, kind=1, hotspot=(0, 0), colours=16):
-    """images: (size, bytes). kind 1 is an icon, 2 a cursor."""
+def icon_file(images, kind=1, colours=16):
+    """images: (size, bytes), and for a cursor (size, bytes, hot spot). kind 1
+    is an icon, 2 a cursor."""
     head = struct.pack("<HHH", 0, kind, len(images))
     offset = len(head) + 16 * len(images)
     entries, data = b"", b""
-    for size, image in images:
+    for size, image, *hotspot in images:
         if kind == 1:
             planes, bits = 1, 4
         else:
-            planes, bits = hotspot
+            planes, bits = hotspot[0]
         entries += struct.pack("<BBBBHHII", size % 256, size % 256, colours % 256, 0, planes, bits,
                                len(image), offset + len(data))
         data += image
@@ -149,20 +157,27 @@ def icon_file(images, kind=1, hotspot=(0, 0), colours=16):
 
 
 def cursor_file(art):
-    size = art.width
     assert art.width == art.height == 32, "a cursor is 32 x 32"
     colours = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
 
-    def row(y):
-        out = bytearray(size // 8)
-        for x in range(size):
-            if art.colour(x, y) == 0xFFFFFF:
-                out[x // 8] |= 0x80 >> (x % 8)
-        return pad4(bytes(out))
+    def image(factor):
+        size = 32 * factor
 
-    image = (info_header(size, 2 * size, 1, 2) + colours + b"".join(dib_rows(size, row)) +
-             mask_bits(size, size, lambda x, y: art.colour(x, y) is None))
-    return icon_file([(size, image)], kind=2, hotspot=art.hotspot, colours=2)
+        def colour(x, y):
+            return art.colour(x // factor, y // factor)
+
+        def row(y):
+            out = bytearray(size // 8)
+            for x in range(size):
+                if colour(x, y) == 0xFFFFFF:
+                    out[x // 8] |= 0x80 >> (x % 8)
+            return pad4(bytes(out))
+
+        return (size, info_header(size, 2 * size, 1, 2) + colours + b"".join(dib_rows(size, row)) +
+                mask_bits(size, size, lambda x, y: colour(x, y) is None),
+                (art.hotspot[0] * factor, art.hotspot[1] * factor))
+
+    return icon_file([image(1), image(2)], kind=2, colours=2)
 
 
 def bitmap_file(art):
@@ -207,7 +222,7 @@ def cpp_source(emblem, cells):
         "namespace kx {",
         "",
         cpp_function("EmblemPicture", "16 x 16: the emblem with green dots.",
-                     emblem_pixels(emblem, 1), {".": BLACK, "u": GREY, "L": GREEN}),
+                     emblem_pixels(emblem, 16), {".": BLACK, "u": GREY, "L": GREEN}),
         cpp_function("ColorCellsPicture", "80 x 16: the colour selectors' picture.", cells.rows,
                      cells.legend),
         "}  // namespace kx",
@@ -235,8 +250,8 @@ def main(argv):
 
     for name, lit in (("program.ico", ORANGE), ("emblem.ico", GREEN)):
         palette = {"u": GREY, "L": lit}
-        write(out, name, icon_file([(s, icon_image(emblem_pixels(emblem, s // 16), palette))
-                                    for s in (16, 32)]))
+        write(out, name, icon_file([(s, icon_image(emblem_pixels(emblem, s), palette))
+                                    for s in (16, 20, 24, 32, 48)]))
     write(out, "url_hand.cur", cursor_file(hand))
     write(out, "color_cells.bmp", bitmap_file(cells))
     write(out, "art_pixels.cpp", cpp_source(emblem, cells))
