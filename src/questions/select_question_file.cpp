@@ -47,7 +47,6 @@ OpenFileRequest MakeOpenFileRequest(const StringTable& strings, const basRuvoZav
   std::replace(request.filter.begin(), request.filter.end(), u',', u'\0');
   request.filter.append(2, u'\0');
   request.filterIndex = 1;
-  request.maxFile = 256;
   request.initialDir = module.QuestionFilePath.empty() ? module.AppPath : module.QuestionFilePath;
   request.title = strings.Text(StringId::kOpenTitle);
   request.flags = kOpenFileFlags;

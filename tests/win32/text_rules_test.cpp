@@ -1,10 +1,9 @@
-// Text rules of the binding: the tray tip cut, the dialog's byte limit and
-// the choice of a stand-in font face.
+// Text rules of the binding: the tray tip cut and the choice of a stand-in
+// font face.
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "win32/dialogs_win.h"
 #include "win32/font_choice.h"
 #include "win32/tray_tip.h"
 
@@ -32,15 +31,6 @@ TEST(TipForField, CutsLongTextsAtACharacterThatFitsInBytesAndUnits) {
   // A surrogate pair is kept whole or dropped whole.
   const std::u16string pairs = std::u16string(62, u'a') + u"\U0001F600";
   EXPECT_EQ(TipForField(pairs, 64), std::u16string(62, u'a'));
-}
-
-TEST(FitsCp932Buffer, LeavesRoomForTheNul) {
-  EXPECT_TRUE(FitsCp932Buffer(std::u16string(255, u'a'), 256));
-  EXPECT_FALSE(FitsCp932Buffer(std::u16string(256, u'a'), 256));
-  EXPECT_TRUE(FitsCp932Buffer(std::u16string(127, u'問') + u"a", 256));
-  EXPECT_FALSE(FitsCp932Buffer(std::u16string(128, u'問'), 256));
-  // No code page 932 form: the settings file could not hold the path.
-  EXPECT_FALSE(FitsCp932Buffer(u"C:\\quiz\\\U0001F600.kxd", 256));
 }
 
 TEST(ChooseFace, PrefersTheFaceThenTheFirstInstalledFallback) {
