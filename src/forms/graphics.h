@@ -29,7 +29,8 @@ class Graphics {
   // transparent background. Returns the width drawn in pixels.
   virtual int DrawText(Surface& target, Point at, std::u16string_view text, Color color) = 0;
 
-  // An icon showing exactly the pixels of `picture` (16 x 16).
+  // An icon showing exactly the pixels of `picture` (16 x 16); nothing when
+  // none can be built (an empty picture has none).
   virtual std::unique_ptr<Icon> MakeIcon(const Surface& picture) = 0;
 
   // The program's own icon; lives as long as the Graphics object.
