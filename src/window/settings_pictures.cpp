@@ -21,6 +21,7 @@ constexpr int kKnobStep = 56;
 constexpr int kKnobTop = 1;
 constexpr int kFrameCaptionIndent = 8;
 constexpr int kFrameCaptionPad = 2;
+constexpr int kColorMarkWidth = 2;
 
 // Text as a text-output call with the AnsiLength count draws it: without
 // trailing spaces.
@@ -149,7 +150,12 @@ void SettingsPictures::DrawColorMark(int box, std::int32_t cell) {
   area.Fill(kBlack);
   area.Blit(colorCells_, 0, 0, area.Width(), area.Height(), 0, 0);
   const int left = cell * 16 + 1;
-  DrawOutline(area, Point{left, 1}, Point{left + 15, 15}, kColorMarkGreen);
+  // Rings drawn inwards, so the frame stays within its cell; at two pixels
+  // it stands out against the dots where a hairline did not.
+  for (int ring = 0; ring < kColorMarkWidth; ++ring) {
+    DrawOutline(area, Point{left + ring, 1 + ring}, Point{left + 15 - ring, 15 - ring},
+                kColorMarkGreen);
+  }
   Compose();
 }
 

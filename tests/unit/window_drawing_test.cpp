@@ -116,7 +116,8 @@ TEST(WindowDrawing, GreenFrameSurroundsTheChosenCellOnly) {
       EXPECT_EQ(a.At(left + 15, 15), kColorMarkGreen) << cell;
       EXPECT_EQ(a.At(left + 7, 1), kColorMarkGreen) << cell;
       EXPECT_EQ(a.At(left, 8), kColorMarkGreen) << cell;
-      EXPECT_EQ(a.At(left + 1, 2), kBlack) << cell;  // one pixel wide
+      EXPECT_EQ(a.At(left + 14, 8), kColorMarkGreen) << cell;  // two pixels wide
+      EXPECT_EQ(a.At(left + 2, 3), kBlack) << cell;
       EXPECT_EQ(a.At(left + 7, 0), kBlack) << cell;
       EXPECT_EQ(a.At(left + 7, 16), kBlack) << cell;
       EXPECT_EQ(a.At(cell * 16 + 11, 7), cells.At(cell * 16 + 11, 7)) << cell;
