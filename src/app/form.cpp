@@ -30,8 +30,6 @@ void frmRuvoZava::Form_Load() {
   AddTrayIcon();
 }
 
-// Runs again when the binding destroys the window after the Exit command has
-// unloaded it: the second time only the timer call repeats.
 void frmRuvoZava::Form_Unload() {
   platform_.timer.SetEnabled(false);
   ticker_.reset();
@@ -125,11 +123,8 @@ void frmRuvoZava::PopUp_Click(std::int16_t index) {
   switch (index) {
     case kPopUpSettings: ShowSettingsWindow(); break;
     case kPopUpLoadFile: LoadFileCommand(); break;
-    case kPopUpExit:
-      platform_.timer.SetEnabled(false);
-      Form_Unload();
-      platform_.window.Unload();
-      break;
+    // Unloading the window runs Form_Unload, once.
+    case kPopUpExit: platform_.window.Unload(); break;
     default: break;
   }
 }
