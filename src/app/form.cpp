@@ -109,6 +109,7 @@ void frmRuvoZava::Timer1_Timer() {
 void frmRuvoZava::Form_MouseMove(int, int, float x, float) {
   // Every move, tray message or not, ends the link's highlight.
   SetLinkColor(kLinkBlue);
+  if (pressHeld_) return;
   switch (TrayMessageOf(x, module_.TwipsPerPixelX)) {
     case kWmLButtonDown:
       if (ticker_) (void)ticker_->SkipToAnswer();
@@ -234,6 +235,7 @@ void frmRuvoZava::ClientMouseDown(Point at, int button, int shift) {
   // Capturing for anything else would also swallow tray messages, which
   // arrive as moves that look as if the left button were held.
   captured_ = hit.part;
+  pressHeld_ = true;
   captureHeld_ = hit.part == WindowPart::kSpeedBox && button == kLeftButton;
   const float x = static_cast<float>(hit.local.x);
   const float y = static_cast<float>(hit.local.y);
@@ -282,6 +284,11 @@ void frmRuvoZava::ClientClick(Point at) {
   if (HitTest(pictures_.Layout(), pictures_.LinkWidth(), at).part == WindowPart::kLink) {
     lblURL_Click();
   }
+}
+
+void frmRuvoZava::ClientCaptureEnded() {
+  pressHeld_ = false;
+  captureHeld_ = false;
 }
 
 bool frmRuvoZava::ShowsHandCursor(Point at) const {
