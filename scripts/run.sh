@@ -8,8 +8,20 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 scripts/setup.sh
-cmake --preset native >/dev/null && cmake --build --preset native -j 2 >/dev/null
-cmake --preset win64 >/dev/null && cmake --build --preset win64 -j 2 >/dev/null
+# Quiet while it works; a failed build shows its output and stops here.
+build() {
+  local log
+  log=$(mktemp)
+  if ! { cmake --preset "$1" && cmake --build --preset "$1" -j 2; } >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    echo "run: the $1 build failed" >&2
+    exit 1
+  fi
+  rm -f "$log"
+}
+build native
+build win64
 
 run="$root/build/run"
 mkdir -p "$run/screens"

@@ -30,8 +30,6 @@ void frmRuvoZava::Form_Load() {
   AddTrayIcon();
 }
 
-// Runs again when the binding destroys the window after the Exit command has
-// unloaded it: the second time only the timer call repeats.
 void frmRuvoZava::Form_Unload() {
   platform_.timer.SetEnabled(false);
   ticker_.reset();
@@ -111,6 +109,7 @@ void frmRuvoZava::Timer1_Timer() {
 void frmRuvoZava::Form_MouseMove(int, int, float x, float) {
   // Every move, tray message or not, ends the link's highlight.
   SetLinkColor(kLinkBlue);
+  if (pressHeld_) return;
   switch (TrayMessageOf(x, module_.TwipsPerPixelX)) {
     case kWmLButtonDown:
       if (ticker_) (void)ticker_->SkipToAnswer();
@@ -125,11 +124,8 @@ void frmRuvoZava::PopUp_Click(std::int16_t index) {
   switch (index) {
     case kPopUpSettings: ShowSettingsWindow(); break;
     case kPopUpLoadFile: LoadFileCommand(); break;
-    case kPopUpExit:
-      platform_.timer.SetEnabled(false);
-      Form_Unload();
-      platform_.window.Unload();
-      break;
+    // Unloading the window runs Form_Unload, once.
+    case kPopUpExit: platform_.window.Unload(); break;
     default: break;
   }
 }
@@ -239,6 +235,7 @@ void frmRuvoZava::ClientMouseDown(Point at, int button, int shift) {
   // Capturing for anything else would also swallow tray messages, which
   // arrive as moves that look as if the left button were held.
   captured_ = hit.part;
+  pressHeld_ = true;
   captureHeld_ = hit.part == WindowPart::kSpeedBox && button == kLeftButton;
   // The controls' arithmetic is that of the 96-dpi design: a press lands on
   // the same step and cell at every scale.
@@ -296,6 +293,11 @@ void frmRuvoZava::ClientClick(Point at) {
   if (HitTest(pictures_.Layout(), pictures_.LinkWidth(), at).part == WindowPart::kLink) {
     lblURL_Click();
   }
+}
+
+void frmRuvoZava::ClientCaptureEnded() {
+  pressHeld_ = false;
+  captureHeld_ = false;
 }
 
 bool frmRuvoZava::ShowsHandCursor(Point at) const {

@@ -66,6 +66,9 @@ class frmRuvoZava {
   void ClientMouseDown(Point at, int button, int shift);
   void ClientMouseMove(Point at, int buttons, int shift);
   void ClientClick(Point at);
+  // The window no longer holds the mouse a press on it captured: the button
+  // went up, or another window took the mouse.
+  void ClientCaptureEnded();
   // Whether the pointer shows the hand cursor there (over the link).
   bool ShowsHandCursor(Point at) const;
 
@@ -114,6 +117,9 @@ class frmRuvoZava {
   Surface KnobImage = MakeKnobImage();
   WindowPart captured_ = WindowPart::kBackground;
   bool captureHeld_ = false;
+  // A press on the window holds the mouse: its moves may leave the window at
+  // any x, where they would read as tray messages.
+  bool pressHeld_ = false;
 
   // Ticker and tray. The Load file command restarts the ticker with
   // ticker_->ResetForNewFile() and updates the record through tray_.

@@ -22,7 +22,6 @@ inline constexpr int kIdNo = 7;
 struct OpenFileRequest {
   std::u16string filter;  // display name, NUL, pattern, NUL, ..., ended by two NULs
   std::uint32_t filterIndex = 1;
-  std::uint32_t maxFile = 256;  // bytes of the file buffer, in code page 932
   std::u16string initialDir;
   std::u16string title;
   std::uint32_t flags = 0;

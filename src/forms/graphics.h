@@ -30,7 +30,8 @@ class Graphics {
   virtual int DrawText(Surface& target, Point at, std::u16string_view text, Color color) = 0;
 
   // An icon showing exactly the pixels of `picture` (the shell's small-icon
-  // size: 16 x 16 at 96 dpi).
+  // size: 16 x 16 at 96 dpi); nothing when none can be built (an empty
+  // picture has none).
   virtual std::unique_ptr<Icon> MakeIcon(const Surface& picture) = 0;
 
   // The program's own icon; lives as long as the Graphics object.

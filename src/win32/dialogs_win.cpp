@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <vector>
 
-#include "text/cp932.h"
 #include "win32/wide_text.h"
 
 namespace kx::win {
@@ -20,12 +19,11 @@ constexpr DWORD kFirstRecordSize =
 static_assert(kFirstRecordSize == 76, "OPENFILENAMEW as first defined is 76 bytes");
 #endif
 
-}  // namespace
+// Room for the longest path the system names, so every choice comes back to
+// be judged, however long, instead of failing the dialog like a cancel.
+constexpr std::size_t kLongestPath = 32768;
 
-bool FitsCp932Buffer(std::u16string_view path, std::uint32_t bufferBytes) {
-  const auto bytes = EncodeCp932(path);
-  return bytes && bytes->size() < bufferBytes;
-}
+}  // namespace
 
 int DialogsWin::MessageBox(std::u16string_view text, std::u16string_view title,
                            std::uint32_t style) {
@@ -40,7 +38,7 @@ std::optional<std::u16string> DialogsWin::OpenFile(const OpenFileRequest& reques
   const std::wstring filter = ToWide(request.filter);
   const std::wstring initialDir = ToWide(request.initialDir);
   const std::wstring title = ToWide(request.title);
-  std::vector<wchar_t> file(request.maxFile == 0 ? 1 : request.maxFile, L'\0');
+  std::vector<wchar_t> file(kLongestPath, L'\0');
   std::vector<wchar_t> fileTitle(file.size(), L'\0');
 
   OPENFILENAMEW dialog{};
@@ -59,12 +57,7 @@ std::optional<std::u16string> DialogsWin::OpenFile(const OpenFileRequest& reques
   if (!GetOpenFileNameW(&dialog)) return std::nullopt;
 
   file.back() = L'\0';
-  std::u16string path = FromWide(file.data());
-  // The path is stored in the settings file as code page 932 bytes: a name
-  // that has no such form, or is too long for the buffer, would come back as
-  // another file.
-  if (!FitsCp932Buffer(path, static_cast<std::uint32_t>(file.size()))) return std::nullopt;
-  return path;
+  return FromWide(file.data());
 }
 
 }  // namespace kx::win

@@ -17,16 +17,13 @@ class DialogsWin final : public Dialogs {
   DialogsWin(HINSTANCE instance, std::function<HWND()> owner)
       : instance_(instance), owner_(std::move(owner)) {}
   int MessageBox(std::u16string_view text, std::u16string_view title, std::uint32_t style) override;
-  // Refuses (nothing) a chosen path whose code page 932 form does not fit
-  // request.maxFile bytes with its NUL, as a byte buffer of that size would.
+  // The chosen path as the dialog gives it: whether the program can use it
+  // is for the program to judge and to tell the user.
   std::optional<std::u16string> OpenFile(const OpenFileRequest& request) override;
 
  private:
   HINSTANCE instance_;
   std::function<HWND()> owner_;
 };
-
-// Whether a path fits a code page 932 buffer of `bufferBytes` with its NUL.
-bool FitsCp932Buffer(std::u16string_view path, std::uint32_t bufferBytes);
 
 }  // namespace kx::win

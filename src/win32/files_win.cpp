@@ -28,6 +28,25 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
+// Overwrites an existing file that may be both read and written. Its new
+// length is claimed first, so a full disk fails before any byte changes.
+bool WriteInPlace(const std::wstring& path, std::string_view bytes) {
+  UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  LARGE_INTEGER old{};
+  LARGE_INTEGER length{};
+  length.QuadPart = static_cast<LONGLONG>(bytes.size());
+  if (!GetFileSizeEx(file.Get(), &old)) return false;
+  if (length.QuadPart > old.QuadPart &&
+      (!SetFilePointerEx(file.Get(), length, nullptr, FILE_BEGIN) || !SetEndOfFile(file.Get()))) {
+    return false;
+  }
+  return SetFilePointerEx(file.Get(), LARGE_INTEGER{}, nullptr, FILE_BEGIN) &&
+         WriteAll(file.Get(), bytes) && SetEndOfFile(file.Get()) && FlushFileBuffers(file.Get()) &&
+         file.Close();
+}
+
 }  // namespace
 
 std::optional<std::string> FilesWin::ReadWhole(std::u16string_view path) {
@@ -88,7 +107,9 @@ bool FilesWin::ReplaceWhole(std::u16string_view path, std::string_view bytes) {
   {
     UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
+    // A folder that refuses new files (a shared or locked-down install) may
+    // still let its existing file be written.
+    if (!file) return existing != INVALID_FILE_ATTRIBUTES && WriteInPlace(target, bytes);
     written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get()) && file.Close();
   }
   if (written && MoveFileExW(temporary.c_str(), target.c_str(),

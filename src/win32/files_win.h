@@ -14,7 +14,9 @@ class FilesWin final : public Files {
   bool IsExistingFile(std::u16string_view path) override;
   // Writes "<path>.<process id>.tmp", then moves it over `path` in one step;
   // on any failure the temporary file is deleted and `path` left as it was.
-  // A read-only file is never replaced.
+  // Where the temporary file cannot be made, an existing file that may be
+  // read and written is overwritten in place instead. A read-only file is
+  // never replaced.
   bool ReplaceWhole(std::u16string_view path, std::string_view bytes) override;
 };
 

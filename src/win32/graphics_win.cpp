@@ -107,10 +107,11 @@ int GraphicsWin::Draw(HFONT font, Surface& target, Point at, std::u16string_view
 }
 
 std::unique_ptr<Icon> GraphicsWin::MakeIcon(const Surface& picture) {
-  assert(!picture.Empty() && "an icon needs pixels");
+  // Any failure, an empty picture's too, is no icon at all, never an icon
+  // without a handle: the tray then keeps its last picture.
   const WindowDc screen(nullptr);
   DibSection colour = MakeDib(screen.Get(), picture.Width(), picture.Height());
-  if (!colour.pixels) return std::make_unique<IconWin>(nullptr);
+  if (!colour.pixels) return nullptr;
   const auto pixels = picture.Pixels();
   // Fully opaque: the tray shows exactly the canvas, black included.
   for (std::size_t i = 0; i < pixels.size(); ++i) {
@@ -118,7 +119,7 @@ std::unique_ptr<Icon> GraphicsWin::MakeIcon(const Surface& picture) {
   }
   // An all-zero AND mask: no pixel is transparent.
   const UniqueBitmap mask(CreateBitmap(picture.Width(), picture.Height(), 1, 1, nullptr));
-  if (!mask) return std::make_unique<IconWin>(nullptr);
+  if (!mask) return nullptr;
   {
     const UniqueMemoryDc dc(CreateCompatibleDC(screen.Get()));
     const ScopedSelect selected(dc.Get(), mask.Get());
@@ -129,7 +130,9 @@ std::unique_ptr<Icon> GraphicsWin::MakeIcon(const Surface& picture) {
   info.hbmMask = mask.Get();
   info.hbmColor = colour.bitmap.Get();
   // The icon takes copies of both bitmaps; ours go when this returns.
-  return std::make_unique<IconWin>(CreateIconIndirect(&info));
+  const HICON icon = CreateIconIndirect(&info);
+  if (icon == nullptr) return nullptr;
+  return std::make_unique<IconWin>(icon);
 }
 
 const Icon& GraphicsWin::ProgramIcon() {

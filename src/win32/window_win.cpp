@@ -185,6 +185,9 @@ LRESULT WindowWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONUP:
       if (GetCapture() == window_) (void)ReleaseCapture();
       return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != window_) form.ClientCaptureEnded();
+      return 0;
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT && SetCursorOverClient()) return TRUE;
       break;

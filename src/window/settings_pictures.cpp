@@ -23,6 +23,7 @@ constexpr int kKnobStep = 56;
 constexpr int kKnobTop = 1;
 constexpr int kFrameCaptionIndent = 8;
 constexpr int kFrameCaptionPad = 2;
+constexpr int kColorMarkWidth = 2;
 
 // Width of `text` in the window font, measured by drawing it aside.
 int MeasureText(Graphics& graphics, std::u16string_view text, DisplayScale scale) {
@@ -159,13 +160,13 @@ void SettingsPictures::DrawColorMark(int box, std::int32_t cell) {
   Surface& area = colorAreas_[box];
   area.Fill(kBlack);
   area.Blit(colorCells_, 0, 0, area.Width(), area.Height(), 0, 0);
-  // The 96-dpi frame spans design pixels from 1 into the cell to its right
-  // edge across and 1 to 15 down; enlarged, it keeps to their scaled span.
   const DisplayScale scale = layout_.scale;
   const int left = cell * kColorCellWidth + 1;
-  const int right = (cell + 1) * kColorCellWidth;
-  DrawOutline(area, scale.Of(Point{left, 1}), Point{scale.Of(right) - 1, scale.Of(16) - 1},
-              kColorMarkGreen, scale.Line());
+  // Drawn inwards, so the frame stays within its cell; at two pixels it
+  // stands out against the dots where a hairline did not.
+  DrawOutline(area, scale.Of(Point{left, 1}),
+              Point{scale.Of(left + kColorCellWidth) - 1, scale.Of(16) - 1}, kColorMarkGreen,
+              kColorMarkWidth * scale.Line());
   Compose();
 }
 

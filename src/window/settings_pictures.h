@@ -46,7 +46,8 @@ class SettingsPictures {
   // `level` (outside the box where the level is out of range).
   void DrawSpeedBar(Graphics& graphics, std::int16_t level, const Surface& knobImage,
                     std::u16string_view scaleText);
-  // picColorType(box): its picture with a green frame around `cell`.
+  // picColorType(box): its picture with a green frame, two pixels wide,
+  // around `cell`.
   void DrawColorMark(int box, std::int32_t cell);
 
   const Surface& Client() const { return client_; }

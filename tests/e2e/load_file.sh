@@ -1,6 +1,6 @@
 # The Load file command through the real open-file dialog: a whole number of
 # records is accepted, older and odd sizes are refused with their messages,
-# a cancel falls back to the stored file or, without one, asks for a file.
+# so is a name the settings file cannot hold in code page 932, a cancel falls back to the stored file or, without one, asks for a file.
 # Sourced by run_all.sh once per locale.
 
 dialog_open() { [[ $(probe window 問題を読む) == visible ]]; }
@@ -15,12 +15,8 @@ choose_load_file() {
   click_at $((menu_rect[0] + menu_rect[2] / 2)) $((menu_rect[1] + menu_rect[3] * 3 / 7))
   wait_for 10 dialog_open
 }
-# Types a path into the dialog's file name box (ASCII only: the keyboard
-# layout of the display decides what other characters become) and opens it.
-open_in_dialog() {
-  xdotool type --delay 20 "$(win_path "$1")"
-  xdotool key Return
-}
+open_in_dialog() { probe open-path 問題を読む "$(win_path "$1")"; }
+stored_is() { grep -qxF "KX_FILE=$(win_path "$1")" <(iconv -f cp932 <KXT.ini | tr -d '\r'); }
 # The dialog's Cancel button. A key press would go wherever the keyboard
 # focus was left when the last message box closed.
 cancel_dialog() { probe press-cancel 問題を読む; }
@@ -29,6 +25,8 @@ fresh_folder load-file
 write_quiz "$app/two.kxd" 二つ目の問題の一問目です。 一 二つ目の問題の二問目です。 二
 head -c 422 /dev/zero | tr '\0' ' ' >"$app/old.kxd"
 head -c 350 "$app/two.kxd" >"$app/short.kxd"
+cp "$app/two.kxd" "$app/café.kxd"
+cp "$app/two.kxd" "$app/問題集.kxd"
 start_app
 wait_for 30 has_icon
 check "$tag load file: the menu's Load file opens the dialog" choose_load_file
@@ -38,8 +36,7 @@ check "$tag load file: a 702-byte file is accepted" wait_for 10 no_dialog
 check "$tag load file: no message for it" no_box
 check "$tag load file: its question scrolls in green" \
   wait_for 10 icon_shows "$tag-load-two" 00FF00
-check "$tag load file: KX_FILE holds its path" \
-  grep -qxF "KX_FILE=$(win_path "$app/two.kxd")" <(tr -d '\r' <KXT.ini)
+check "$tag load file: KX_FILE holds its path" stored_is "$app/two.kxd"
 check "$tag load file: the tip is KX_RuvoZava" tip_is KX_RuvoZava
 
 choose_load_file
@@ -54,6 +51,16 @@ check "$tag load file: a 350-byte file brings the unusable-file message" \
   wait_for 10 box_says $'指定されたFileは使用出来ません、\nFileを指定し直して下さい。'
 close_box
 check "$tag load file: then the dialog again" wait_for 10 dialog_open
+open_in_dialog "$app/café.kxd"
+check "$tag load file: a name without code page 932 brings the unusable-file message" \
+  wait_for 10 box_says $'指定されたFileは使用出来ません、\nFileを指定し直して下さい。'
+close_box
+check "$tag load file: then the dialog again" wait_for 10 dialog_open
+check "$tag load file: KX_FILE unchanged" stored_is "$app/two.kxd"
+open_in_dialog "$app/問題集.kxd"
+check "$tag load file: a Japanese name that fits is accepted" wait_for 10 no_dialog
+check "$tag load file: and stored" stored_is "$app/問題集.kxd"
+choose_load_file
 cancel_dialog
 check "$tag load file: a cancel closes the dialog" wait_for 10 no_dialog
 check "$tag load file: with the stored file there, no message" eval 'sleep 1; no_box'
@@ -61,8 +68,7 @@ icon_shot "$tag-load-resume-1"
 sleep 0.5
 icon_shot "$tag-load-resume-2"
 check "$tag load file: and the ticker goes on" images_differ "$tag-load-resume-1" "$tag-load-resume-2"
-check "$tag load file: KX_FILE still holds the accepted file" \
-  grep -qxF "KX_FILE=$(win_path "$app/two.kxd")" <(tr -d '\r' <KXT.ini)
+check "$tag load file: KX_FILE still holds the accepted file" stored_is "$app/問題集.kxd"
 
 fresh_folder load-cancel
 start_app

@@ -6,6 +6,8 @@
 //   probe box-text TITLE       the text of the message box with this title
 //   probe press-ok TITLE       clicks the OK button of that message box
 //   probe press-cancel TITLE   clicks the Cancel button of that dialog
+//   probe open-path TITLE PATH puts PATH in that open-file dialog's name box
+//                              and clicks Open
 //   probe processes NAME       how many processes run this program file
 //   probe close TITLE          asks the window with this title to close
 //   probe hold TITLE SECONDS   keeps a hidden window with this title open
@@ -37,6 +39,12 @@ void Print(const std::wstring& text) {
   DWORD written = 0;
   WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
             &written, nullptr);
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
 }
 
 // A message box is a dialog (class "#32770") whose text is its static
@@ -74,6 +82,26 @@ int PressCancel(const wchar_t* title) {
   if (dialog == nullptr) return 1;
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+  return 0;
+}
+
+BOOL CALLBACK FindEdit(HWND window, LPARAM found) {
+  if (ClassOf(window) != L"Edit") return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// Any characters, where typing gives what the display's keyboard makes of
+// them. The name box is the edit field inside the dialog's combo box cmb13.
+int OpenPath(const wchar_t* title, const wchar_t* path) {
+  const HWND dialog = FindBox(title);
+  const HWND combo = dialog == nullptr ? nullptr : GetDlgItem(dialog, 0x47C);
+  HWND name = nullptr;
+  EnumChildWindows(combo, FindEdit, reinterpret_cast<LPARAM>(&name));
+  if (name == nullptr) return 1;
+  SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path));
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
   return 0;
 }
 
@@ -129,12 +157,6 @@ int Client(const wchar_t* title) {
   OffsetRect(&rect, origin.x, origin.y);
   PrintRect(rect);
   return 0;
-}
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
 }
 
 // The taskbar draws the tray icons itself, from its right end leftwards, each
@@ -253,6 +275,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"press-cancel") return PressCancel(argv[2]);
   if (command == L"close") return Close(argv[2]);
   if (command == L"processes") return Processes(argv[2]);
+  if (command == L"open-path" && argc >= 4) return OpenPath(argv[2], argv[3]);
   if (command == L"hold" && argc >= 4) return Hold(argv[2], _wtoi(argv[3]));
   return 2;
 }

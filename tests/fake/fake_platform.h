@@ -204,13 +204,18 @@ class FakeWindowHost final : public WindowHost {
     log_.push_back("open " + Narrow(address));
     openedAddresses.emplace_back(address);
   }
-  void Unload() override { log_.push_back("window unload"); }
+  // As the platform's window does: its destruction unloads the form.
+  void Unload() override {
+    log_.push_back("window unload");
+    if (onUnload) onUnload();
+  }
 
   Point outerSize{286, 124};  // 280 x 95 client, a 3-pixel frame, a 19-pixel caption
   bool visible = false;
   int refreshes = 0;
   int popups = 0;
   std::vector<std::u16string> openedAddresses;
+  std::function<void()> onUnload;
 
  private:
   CallLog& log_;

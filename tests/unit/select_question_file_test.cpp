@@ -51,7 +51,6 @@ TEST_F(SelectQuestionFileTest, TheDialogIsFilledAsThePlatformExpects) {
   constexpr char16_t kFilter[] = u"KX問題ﾌｧｲﾙ (*.kxd)\0*.kxd\0全てのﾌｧｲﾙ (*.*)\0*.*\0\0";
   EXPECT_EQ(request.filter, std::u16string(kFilter, std::size(kFilter) - 1));
   EXPECT_EQ(request.filterIndex, 1u);
-  EXPECT_EQ(request.maxFile, 256u);
   EXPECT_EQ(request.initialDir, kOldFile);
   EXPECT_EQ(request.title, u"問題を読む");
   EXPECT_EQ(request.flags, 0x81806u);

@@ -54,6 +54,7 @@ class TrayTest : public ::testing::Test {
     fake.files.contents[module.IniPath] = "[FilePath]\r\nKX_FILE=C:\\KX\\quiz.kxd\r\n" + moreIni;
     module.QuestionFilePath = kQuiz;
     form.emplace(platform, module);
+    fake.window.onUnload = [this] { form->Form_Unload(); };
     form->Form_Load();
   }
   // The shell's notification: the message number as x pixels, in twips.
@@ -155,15 +156,14 @@ TEST_F(TrayTest, ExitStopsTheTimerRemovesTheIconAndUnloadsOnce) {
   Ticks(3);
   fake.log.clear();
   form->PopUp_Click(kPopUpExit);
-  EXPECT_EQ(fake.log, (fake::CallLog{"timer off", "timer off", "tray delete", "window unload"}));
+  EXPECT_EQ(fake.log, (fake::CallLog{"window unload", "timer off", "tray delete"}));
   EXPECT_FALSE(fake.timer.Enabled());
   EXPECT_FALSE(fake.tray.present);
   EXPECT_EQ(form->Ticker(), nullptr);
   EXPECT_EQ(fake.graphics.liveIcons, 0);
   EXPECT_EQ(fake.files.writes, 0);  // no settings are written at exit
 
-  // The binding's own unload, a stray tick and a shell restart afterwards.
-  form->Form_Unload();
+  // A stray tick and a shell restart afterwards.
   form->Timer1_Timer();
   form->TaskbarCreated();
   EXPECT_EQ(Count("delete"), 1);

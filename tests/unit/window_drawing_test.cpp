@@ -128,7 +128,8 @@ TEST(WindowDrawing, GreenFrameSurroundsTheChosenCellOnly) {
         EXPECT_EQ(a.At(d.Last(left + 15), d.Last(15)), kColorMarkGreen) << dpi << cell;
         EXPECT_EQ(a.At(s.Of(left + 7), s.Of(1)), kColorMarkGreen) << dpi << cell;
         EXPECT_EQ(a.At(s.Of(left), s.Of(8)), kColorMarkGreen) << dpi << cell;
-        EXPECT_EQ(a.At(s.Of(left + 1), s.Of(2)), kBlack) << dpi << cell;  // thin
+        EXPECT_EQ(a.At(d.Last(left + 14), s.Of(8)), kColorMarkGreen) << dpi << cell;  // 2 wide
+        EXPECT_EQ(a.At(s.Of(left + 2), s.Of(3)), kBlack) << dpi << cell;
         EXPECT_EQ(a.At(s.Of(left + 7), 0), kBlack) << dpi << cell;
         EXPECT_EQ(a.At(s.Of(left + 7), s.Of(16)), kBlack) << dpi << cell;
         const Point dot = s.Of(Point{cell * 16 + 11, 7});

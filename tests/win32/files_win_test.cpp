@@ -72,5 +72,15 @@ TEST_F(FilesWinTest, AFailedReplaceLeavesNoTemporaryBehind) {
   // TearDown fails if any "*.tmp" stayed in the folder.
 }
 
+TEST_F(FilesWinTest, WhereNoTemporaryCanBeMadeTheFileIsWrittenInPlace) {
+  ASSERT_TRUE(files_.ReplaceWhole(Path(u"KXT.ini"), "[SCROLL]\r\nSPEED=1\r\n"));
+  const std::wstring taken =
+      ToWide(Path(u"KXT.ini.")) + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+  ASSERT_TRUE(CreateDirectoryW(taken.c_str(), nullptr));
+  EXPECT_TRUE(files_.ReplaceWhole(Path(u"KXT.ini"), "[S]\r\n"));
+  EXPECT_EQ(files_.ReadWhole(Path(u"KXT.ini")), "[S]\r\n");
+  RemoveDirectoryW(taken.c_str());
+}
+
 }  // namespace
 }  // namespace kx::win

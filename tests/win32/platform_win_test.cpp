@@ -141,6 +141,7 @@ TEST_F(GraphicsWinTest, IconsShowExactlyThePicture) {
     ASSERT_EQ(color, picture.Pixels()[static_cast<std::size_t>(i)]) << "pixel " << i;
   }
   EXPECT_NE(HandleOf(&graphics_.ProgramIcon()), nullptr);
+  EXPECT_EQ(graphics_.MakeIcon(Surface()), nullptr);  // the system builds none
 }
 
 TEST(WindowWin, IsHiddenFoundByTitleAndLosesItsCaption) {
