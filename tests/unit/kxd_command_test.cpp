@@ -79,11 +79,11 @@ TEST_F(KxdCommand, BuildCheckDumpRoundTrip) {
 }
 
 TEST_F(KxdCommand, RefusalsAreAllReportedAndNothingIsWritten) {
-  const std::string input = Write("bad.csv", "q1,a1\nq2 é,a2\nq3,\nok,ok\n");
+  const std::string input = Write("bad.csv", "q1,a1\nq2 é,a2\n,a3\nok,ok\n");
   const std::string output = PathOf("bad.kxd");
   EXPECT_EQ(Run({"build", input, "-o", output}), kExitProblems);
   EXPECT_EQ(err_.str(), input + ":2: question: U+00E9 'é' has no code page 932 form\n" + input +
-                            ":3: answer: empty; the ticker would have nothing to show\n" + input +
+                            ":3: question: empty; the ticker would have nothing to show\n" + input +
                             ": 2 problems; " + output + " not written\n");
   EXPECT_EQ(out_.str(), "");
   EXPECT_FALSE(fs::exists(output));

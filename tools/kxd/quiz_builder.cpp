@@ -203,7 +203,8 @@ BuiltQuiz BuildQuiz(std::string_view input, char delimiter) {
         std::snprintf(byte, sizeof byte, "0x%02X", decoded.error->byte);
         fault = "invalid UTF-8: byte " + std::string(byte) + " at byte " +
                 std::to_string(decoded.error->offset + 1) + " of the field";
-      } else if (TrimSpaces(decoded.text).empty()) {
+      } else if (column == QuizColumn::kQuestion && TrimSpaces(decoded.text).empty()) {
+        // An empty answer makes a statement; an empty question shows nothing.
         fault = "empty; the ticker would have nothing to show";
       } else {
         fault = CharacterFault(decoded.text);
