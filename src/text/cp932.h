@@ -6,6 +6,7 @@
 // Linux glibc's iconv "CP932". Both give the same results for every byte
 // sequence the program writes or expects to read.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,15 @@ namespace kx {
 // Never fails: a byte sequence that is not code page 932 becomes U+30FB per
 // unusable byte, as the platform's converter does.
 std::u16string DecodeCp932(std::string_view bytes);
+
+struct Cp932Decoded {
+  std::u16string text;                 // empty when a byte is no character
+  std::optional<std::size_t> badByte;  // offset of the first such byte
+};
+
+// Only bytes that are code page 932 characters, each read as the platform
+// reads it; a lead byte without its trail byte at the end is a bad byte.
+Cp932Decoded DecodeCp932Strict(std::string_view bytes);
 
 // Empty when some character has no code page 932 form; nothing is guessed
 // or replaced, so a path that cannot be written never names another file.

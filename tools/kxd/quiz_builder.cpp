@@ -9,11 +9,11 @@
 #include <iterator>
 #include <optional>
 
-#include "cp932_bytes.h"
 #include "cp932_table.h"
 #include "delimited_reader.h"
 #include "questions/record_format.h"
-#include "utf8.h"
+#include "text/cp932_bytes.h"
+#include "text/utf8.h"
 
 namespace kx {
 namespace {
