@@ -1,16 +1,16 @@
 #include "kxd_command.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 #include <string_view>
-#include <system_error>
+#include <utility>
 
 #include "delimited_reader.h"
 #include "forms/files_std.h"
 #include "quiz_builder.h"
 #include "quiz_checker.h"
 #include "quiz_dump.h"
+#include "text/utf8.h"
 
 namespace kx {
 namespace {
@@ -42,12 +42,12 @@ int UsageError(std::ostream& err, std::string_view message) {
   return kExitUsage;
 }
 
+// Arguments are UTF-8 on every system, so a name opens by its wide form on
+// Windows whatever the code page.
 std::optional<std::u16string> ToPath(const std::string& arg) {
-  try {
-    return std::filesystem::path(arg).u16string();
-  } catch (const std::system_error&) {
-    return std::nullopt;
-  }
+  Utf8Decoded path = DecodeUtf8(arg);
+  if (path.error) return std::nullopt;
+  return std::move(path.text);
 }
 
 std::optional<std::string> ReadFile(const std::string& name, std::ostream& err) {
