@@ -10,11 +10,19 @@
 #include "kxd_command.h"
 #include "questions/record_format.h"
 #include "quiz_checker.h"
+#include "text/cp932.h"
+#include "text/utf16.h"
 
 namespace kx {
 namespace {
 
 namespace fs = std::filesystem;
+
+std::string Repeat(std::string_view piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
 
 // The number of questions in quiz/bundled.csv.
 constexpr std::size_t kBundledQuestions = 51;
@@ -110,6 +118,77 @@ TEST_F(KxdCommand, CheckReportsDefectsAndUnreadableFiles) {
   EXPECT_EQ(Run({"check", PathOf("missing.kxd")}), kExitUsage);
   EXPECT_EQ(err_.str(), PathOf("missing.kxd") + ": cannot be read\n");
   EXPECT_EQ(Run({"check", dir_.string()}), kExitUsage);  // a folder
+}
+
+TEST_F(KxdCommand, BuildReadsWhatSpreadsheetsAndDecksSave) {
+  const std::string longAnswer = Repeat("答", 31);
+  const std::string deck =
+      "#separator:tab\n#html:true\n#guid column:1\n#deck column:2\n#tags column:5\n"
+      "g1\t地理\t<b>日本[にほん]</b>の<br> 首都[しゅと]は？<img src=\"a.png\">\t"
+      "東京&amp;&#x4EAC;&nbsp;[sound:a.mp3]\ttag\n"
+      "g2\t地理\t\"長い<div>行</div>\"\t" +
+      longAnswer + "\t\n";
+  struct Case {
+    std::string name, bytes;
+    std::vector<std::string> options;
+    std::string csv;  // the dump of what was written; empty: nothing written
+    std::string err;  // with the folder left out of the names
+  } cases[] = {
+      {"in.csv",
+       "\xEF\xBB\xBF問題,解答\r\n\"富士山, 日本一\",3776m\r\n",
+       {},
+       "\"富士山, 日本一\",3776m\n",
+       ""},
+      {"in.txt",
+       "\xFF\xFE" + EncodeUtf16Le(u"問題\t解答\r\n富士山・高さ\t3776m\r\n"),
+       {},
+       "富士山・高さ,3776m\n",
+       "in.txt: read as UTF-16LE\n"},
+      {"in.csv",
+       *EncodeCp932(u"富士山・高さ,3776m\r\nｶﾅ,\r\n"),
+       {},
+       "富士山・高さ,3776m\nｶﾅ,\n",
+       "in.csv: read as code page 932\n"},
+      {"in.csv", "富士,山\n", {}, "富士,山\n", ""},  // UTF-8 that is also code page 932
+      {"in.csv",
+       "富士,山\n",
+       {"--encoding", "cp932"},
+       "蟇悟｣ｫ,螻ｱ\n",
+       "in.csv: read as code page 932\n"},
+      {"in.csv",
+       "q,\x85\x40\n",
+       {},
+       "",
+       "in.csv:1: answer: invalid UTF-8: byte 0x85 at byte 1 of the field\n"
+       "in.csv: 1 problem; out.kxd not written\n"},
+      {"in.txt",
+       deck,
+       {"--skip-bad"},
+       "日本の首都は？,東京&京\n",
+       "in.txt:7: answer: 62 bytes in code page 932; at most 60 fit (30 full-width characters)\n"
+       "in.txt: 1 row skipped; 1 written\n"},
+      {"in.txt",
+       deck,
+       {"--reading", "--fields", "2,1"},
+       "東京&京,日本(にほん)の首都(しゅと)は？\n" + longAnswer + ",長い 行\n",
+       ""},
+  };
+  for (const Case& c : cases) {
+    fs::remove(PathOf("out.kxd"));
+    std::vector<std::string> args = {"build", Write(c.name, c.bytes), "-o", PathOf("out.kxd")};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    Run(args);
+    std::string err = err_.str();
+    for (auto at = err.find(PathOf("")); at != std::string::npos; at = err.find(PathOf(""))) {
+      err.erase(at, PathOf("").size());
+    }
+    EXPECT_EQ(err, c.err) << c.bytes;
+    if (!c.csv.empty()) {
+      EXPECT_EQ(Run({"dump", PathOf("out.kxd")}), kExitOk) << c.bytes;
+      EXPECT_EQ(out_.str(), "question,answer\n" + c.csv);
+    }
+    EXPECT_EQ(fs::exists(PathOf("out.kxd")), !c.csv.empty());
+  }
 }
 
 TEST_F(KxdCommand, UsageAndHelp) {
