@@ -67,7 +67,7 @@ AnkiHeader TakeAnkiHeader(std::string& text) {
       if (const auto separator = SeparatorNamed(value)) {
         header.separator = *separator;
       } else {
-        problem("unknown separator '" + std::string(value) + "'");
+        problem(std::string("unknown separator '").append(value) += '\'');
       }
     } else if (key == "html") {
       header.html = Lower(value) == "true";
@@ -79,7 +79,7 @@ AnkiHeader TakeAnkiHeader(std::string& text) {
                      : 0;
       }
       if (column == 0) {
-        problem("'" + std::string(value) + "' is no column number");
+        problem(std::string("'").append(value) += "' is no column number");
       } else {
         header.otherColumns.push_back(column - 1);
       }

@@ -125,7 +125,11 @@ std::u16string PlainCardText(std::u16string_view text, bool keepReading) {
             out.erase(baseStart - 1, 1);
             --baseStart;
           }
-          if (keepReading) out += u"(" + std::u16string(inside) + u")";
+          if (keepReading) {
+            out += u'(';
+            out += inside;
+            out += u')';
+          }
           baseStart = out.size();
           at = end + 1;
           continue;
