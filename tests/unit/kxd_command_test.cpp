@@ -227,6 +227,10 @@ TEST_F(KxdCommand, BundledQuizBuildsCleanly) {
   ASSERT_EQ(status, kExitOk) << err_.str();
   EXPECT_EQ(Run({"check", output}), kExitOk) << err_.str();
   EXPECT_EQ(fs::file_size(output), kBundledQuestions * kRecordSize);
+  // The example deck export beside it, every note a question.
+  const auto deck = fs::path(KXD_BUNDLED_CSV).parent_path() / "example_deck.txt";
+  ASSERT_EQ(Run({"build", deck.string(), "-o", PathOf("deck.kxd")}), kExitOk) << err_.str();
+  EXPECT_EQ(fs::file_size(PathOf("deck.kxd")), 12u * kRecordSize);
 #ifdef KXD_BUNDLED_QUIZ
   // The file the build made with the kxd executable is the same.
   EXPECT_EQ(Read(KXD_BUNDLED_QUIZ), Read(output));
