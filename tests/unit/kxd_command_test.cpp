@@ -18,12 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Repeat(std::string_view piece, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += piece;
-  return text;
-}
-
 // The number of questions in quiz/bundled.csv.
 constexpr std::size_t kBundledQuestions = 51;
 
@@ -121,7 +115,8 @@ TEST_F(KxdCommand, CheckReportsDefectsAndUnreadableFiles) {
 }
 
 TEST_F(KxdCommand, BuildReadsWhatSpreadsheetsAndDecksSave) {
-  const std::string longAnswer = Repeat("答", 31);
+  std::string longAnswer;
+  for (int i = 0; i < 31; ++i) longAnswer += "答";
   const std::string deck =
       "#separator:tab\n#html:true\n#guid column:1\n#deck column:2\n#tags column:5\n"
       "g1\t地理\t<b>日本[にほん]</b>の<br> 首都[しゅと]は？<img src=\"a.png\">\t"
