@@ -3,28 +3,6 @@
 # a cancel falls back to the stored file or, without one, asks for a file.
 # Sourced by run_all.sh once per locale.
 
-dialog_open() { [[ $(probe window 問題を読む) == visible ]]; }
-no_dialog() { ! dialog_open; }
-
-# Right button on the icon, then the menu's second item.
-choose_load_file() {
-  click_icon 3
-  wait_for 5 menu_open || return 1
-  local menu_rect
-  read -r -a menu_rect <<<"$(probe menu)"
-  click_at $((menu_rect[0] + menu_rect[2] / 2)) $((menu_rect[1] + menu_rect[3] * 3 / 7))
-  wait_for 10 dialog_open
-}
-# Types a path into the dialog's file name box (ASCII only: the keyboard
-# layout of the display decides what other characters become) and opens it.
-open_in_dialog() {
-  xdotool type --delay 20 "$(win_path "$1")"
-  xdotool key Return
-}
-# The dialog's Cancel button. A key press would go wherever the keyboard
-# focus was left when the last message box closed.
-cancel_dialog() { probe press-cancel 問題を読む; }
-
 fresh_folder load-file
 write_quiz "$app/two.kxd" 二つ目の問題の一問目です。 一 二つ目の問題の二問目です。 二
 head -c 422 /dev/zero | tr '\0' ' ' >"$app/old.kxd"
