@@ -1,5 +1,5 @@
-# The two commands of the README. Both install what is missing first.
-.PHONY: run test format clean
+# The commands of the README. Each installs what is missing first.
+.PHONY: run test dist format clean
 
 run:
 	scripts/run.sh
@@ -7,8 +7,12 @@ run:
 test:
 	scripts/test.sh
 
+# The downloads for Windows, in dist/.
+dist:
+	scripts/dist.sh
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build
+	rm -rf build dist

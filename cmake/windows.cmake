@@ -8,3 +8,6 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
 endif()
 # Keep the relocation table: without it --dynamicbase is only a flag in the header.
 add_link_options(-Wl,--enable-reloc-section)
+# Reproducible images: no link time in the headers, no build folder in the code.
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)

@@ -116,6 +116,24 @@ if build win32; then
   fi
 fi
 
+# The downloads, packed from the builds above; then the program files are
+# linked again and packed again, which must give the same bytes.
+dist_reproducible() {
+  KX_DIST_BUILDS=build scripts/dist.sh >/dev/null || return 1
+  local first
+  first=$(cat dist/SHA256SUMS)
+  for preset in win64 win32; do
+    rm -f "build/$preset/src/win32/KX_RuvoZava.exe" "build/$preset/tools/kxd/kxd.exe"
+    cmake --build --preset "$preset" --target KX_RuvoZava kxd >/dev/null || return 1
+  done
+  KX_DIST_BUILDS=build scripts/dist.sh >/dev/null || return 1
+  [[ $(cat dist/SHA256SUMS) == "$first" ]]
+}
+if [[ -d build/win32 && -d build/native ]]; then
+  step "dist"
+  if dist_reproducible; then record dist-reproducible 1 0; else record dist-reproducible 0 1; fi
+fi
+
 if [[ -x tests/e2e/run_all.sh && -d build/win64 ]]; then
   step "end-to-end"
   tests/e2e/run_all.sh "$root/build/win64" | tee build/e2e.log

@@ -29,12 +29,4 @@ IniText DecodeIniFile(std::string_view bytes);
 // `text` came unchanged from DecodeIniFile from valid text.
 std::string EncodeIniFile(const IniText& text);
 
-// UTF-8 <-> UTF-16. Invalid UTF-8 sequences become U+FFFD.
-std::u16string Utf8ToUtf16(std::string_view utf8);
-std::string Utf16ToUtf8(std::u16string_view utf16);
-
-// Code page 932 bytes of `text`; a character without a code page 932 form
-// becomes "?", as the platform's converter writes it.
-std::string Cp932OrQuestionMarks(std::u16string_view text);
-
 }  // namespace kx

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "text/cp932.h"
+#include "text/cp932_bytes.h"
+#include "text/utf8.h"
 
 namespace kx {
 namespace {
@@ -17,19 +19,12 @@ bool IsBlank(char byte) {
 
 bool IsLineBreak(char byte) { return byte == '\r' || byte == '\n'; }
 
-bool IsLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-bool IsTrailByte(unsigned char byte) {
-  return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
-}
-
 // Bytes of the character at `at`: a code page 932 double-byte character
 // counts as one, so its second byte is never taken for "]" or a letter.
 std::size_t CharLength(std::string_view text, std::size_t at, bool doubleBytes) {
-  if (doubleBytes && at + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[at])) &&
-      IsTrailByte(static_cast<unsigned char>(text[at + 1]))) {
+  if (doubleBytes && at + 1 < text.size() &&
+      IsCp932LeadByte(static_cast<unsigned char>(text[at])) &&
+      IsCp932TrailByte(static_cast<unsigned char>(text[at + 1]))) {
     return 2;
   }
   return 1;
@@ -214,7 +209,7 @@ std::optional<std::string> IniFile::ReadString(std::string_view section,
   const Line& line = lines[place.keyLine];
   if (line.equals == kNone) return std::nullopt;
   std::string value(text.substr(line.valueBegin, line.valueEnd - line.valueBegin));
-  if (!doubleBytes) value = Cp932OrQuestionMarks(Utf8ToUtf16(value));
+  if (!doubleBytes) value = EncodeCp932OrQuestionMark(Utf8ToUtf16(value));
   DropQuotes(value);
   return value;
 }

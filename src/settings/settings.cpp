@@ -4,6 +4,7 @@
 
 #include "settings/profile.h"
 #include "text/cp932.h"
+#include "text/cp932_bytes.h"
 #include "text/spaces.h"
 
 namespace kx {
@@ -29,8 +30,7 @@ std::string_view CutBetweenCharacters(std::string_view bytes, std::size_t limit)
   std::size_t at = 0;
   while (at < bytes.size()) {
     const auto byte = static_cast<unsigned char>(bytes[at]);
-    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    const std::size_t length = lead && at + 1 < bytes.size() ? 2 : 1;
+    const std::size_t length = IsCp932LeadByte(byte) && at + 1 < bytes.size() ? 2 : 1;
     if (at + length > limit) break;
     at += length;
   }

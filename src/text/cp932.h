@@ -17,6 +17,15 @@ namespace kx {
 // unusable byte, as the platform's converter does.
 std::u16string DecodeCp932(std::string_view bytes);
 
+struct Cp932Decoded {
+  std::u16string text;                 // empty when a byte is no character
+  std::optional<std::size_t> badByte;  // offset of the first such byte
+};
+
+// Only bytes that are code page 932 characters, each read as the platform
+// reads it; a lead byte without its trail byte at the end is a bad byte.
+Cp932Decoded DecodeCp932Strict(std::string_view bytes);
+
 // Empty when some character has no code page 932 form; nothing is guessed
 // or replaced, so a path that cannot be written never names another file.
 std::optional<std::string> EncodeCp932(std::u16string_view text);

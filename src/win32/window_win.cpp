@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/form.h"
+#include "forms/twips.h"
 #include "resource.h"
 #include "win32/dib_pixels.h"
 #include "win32/timer_win.h"

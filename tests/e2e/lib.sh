@@ -268,3 +268,24 @@ rate_between() {
   echo "     ($1: $rate steps per second)"
   python3 -c "import sys; sys.exit(0 if $3 <= $rate <= $4 else 1)"
 }
+
+# The Load file command through the real open-file dialog.
+dialog_open() { [[ $(probe window 問題を読む) == visible ]]; }
+no_dialog() { ! dialog_open; }
+
+# Right button on the icon, then the menu's second item.
+choose_load_file() {
+  click_icon 3
+  wait_for 5 menu_open || return 1
+  local menu_rect
+  read -r -a menu_rect <<<"$(probe menu)"
+  click_at $((menu_rect[0] + menu_rect[2] / 2)) $((menu_rect[1] + menu_rect[3] * 3 / 7))
+  wait_for 10 dialog_open
+}
+# Puts a path into the dialog's file name box and opens it; typing would
+# depend on the display's keyboard layout for anything but ASCII.
+open_in_dialog() { probe open-path 問題を読む "$(win_path "$1")"; }
+stored_is() { grep -qxF "KX_FILE=$(win_path "$1")" <(iconv -f cp932 <KXT.ini | tr -d '\r'); }
+# The dialog's Cancel button. A key press would go wherever the keyboard
+# focus was left when the last message box closed.
+cancel_dialog() { probe press-cancel 問題を読む; }

@@ -1,25 +1,8 @@
 # The Load file command through the real open-file dialog: a whole number of
-# records is accepted, older and odd sizes are refused with their messages,
-# so is a name the settings file cannot hold in code page 932, a cancel falls back to the stored file or, without one, asks for a file.
+# records is accepted; older and odd sizes, and a name the settings file
+# cannot hold in code page 932, are refused with their messages; a cancel
+# falls back to the stored file or, without one, asks for a file.
 # Sourced by run_all.sh once per locale.
-
-dialog_open() { [[ $(probe window 問題を読む) == visible ]]; }
-no_dialog() { ! dialog_open; }
-
-# Right button on the icon, then the menu's second item.
-choose_load_file() {
-  click_icon 3
-  wait_for 5 menu_open || return 1
-  local menu_rect
-  read -r -a menu_rect <<<"$(probe menu)"
-  click_at $((menu_rect[0] + menu_rect[2] / 2)) $((menu_rect[1] + menu_rect[3] * 3 / 7))
-  wait_for 10 dialog_open
-}
-open_in_dialog() { probe open-path 問題を読む "$(win_path "$1")"; }
-stored_is() { grep -qxF "KX_FILE=$(win_path "$1")" <(iconv -f cp932 <KXT.ini | tr -d '\r'); }
-# The dialog's Cancel button. A key press would go wherever the keyboard
-# focus was left when the last message box closed.
-cancel_dialog() { probe press-cancel 問題を読む; }
 
 fresh_folder load-file
 write_quiz "$app/two.kxd" 二つ目の問題の一問目です。 一 二つ目の問題の二問目です。 二

@@ -10,6 +10,8 @@
 #include "kxd_command.h"
 #include "questions/record_format.h"
 #include "quiz_checker.h"
+#include "text/cp932.h"
+#include "text/utf16.h"
 
 namespace kx {
 namespace {
@@ -79,11 +81,11 @@ TEST_F(KxdCommand, BuildCheckDumpRoundTrip) {
 }
 
 TEST_F(KxdCommand, RefusalsAreAllReportedAndNothingIsWritten) {
-  const std::string input = Write("bad.csv", "q1,a1\nq2 é,a2\nq3,\nok,ok\n");
+  const std::string input = Write("bad.csv", "q1,a1\nq2 é,a2\n,a3\nok,ok\n");
   const std::string output = PathOf("bad.kxd");
   EXPECT_EQ(Run({"build", input, "-o", output}), kExitProblems);
   EXPECT_EQ(err_.str(), input + ":2: question: U+00E9 'é' has no code page 932 form\n" + input +
-                            ":3: answer: empty; the ticker would have nothing to show\n" + input +
+                            ":3: question: empty; the ticker would have nothing to show\n" + input +
                             ": 2 problems; " + output + " not written\n");
   EXPECT_EQ(out_.str(), "");
   EXPECT_FALSE(fs::exists(output));
@@ -110,6 +112,78 @@ TEST_F(KxdCommand, CheckReportsDefectsAndUnreadableFiles) {
   EXPECT_EQ(Run({"check", PathOf("missing.kxd")}), kExitUsage);
   EXPECT_EQ(err_.str(), PathOf("missing.kxd") + ": cannot be read\n");
   EXPECT_EQ(Run({"check", dir_.string()}), kExitUsage);  // a folder
+}
+
+TEST_F(KxdCommand, BuildReadsWhatSpreadsheetsAndDecksSave) {
+  std::string longAnswer;
+  for (int i = 0; i < 31; ++i) longAnswer += "答";
+  const std::string deck =
+      "#separator:tab\n#html:true\n#guid column:1\n#deck column:2\n#tags column:5\n"
+      "g1\t地理\t<b>日本[にほん]</b>の<br> 首都[しゅと]は？<img src=\"a.png\">\t"
+      "東京&amp;&#x4EAC;&nbsp;[sound:a.mp3]\ttag\n"
+      "g2\t地理\t\"長い<div>行</div>\"\t" +
+      longAnswer + "\t\n";
+  struct Case {
+    std::string name, bytes;
+    std::vector<std::string> options;
+    std::string csv;  // the dump of what was written; empty: nothing written
+    std::string err;  // with the folder left out of the names
+  } cases[] = {
+      {"in.csv",
+       "\xEF\xBB\xBF問題,解答\r\n\"富士山, 日本一\",3776m\r\n",
+       {},
+       "\"富士山, 日本一\",3776m\n",
+       ""},
+      {"in.txt",
+       "\xFF\xFE" + EncodeUtf16Le(u"問題\t解答\r\n富士山・高さ\t3776m\r\n"),
+       {},
+       "富士山・高さ,3776m\n",
+       "in.txt: read as UTF-16LE\n"},
+      {"in.csv",
+       *EncodeCp932(u"富士山・高さ,3776m\r\nｶﾅ,\r\n"),
+       {},
+       "富士山・高さ,3776m\nｶﾅ,\n",
+       "in.csv: read as code page 932\n"},
+      {"in.csv", "富士,山\n", {}, "富士,山\n", ""},  // UTF-8 that is also code page 932
+      {"in.csv",
+       "富士,山\n",
+       {"--encoding", "cp932"},
+       "蟇悟｣ｫ,螻ｱ\n",
+       "in.csv: read as code page 932\n"},
+      {"in.csv",
+       "q,\x85\x40\n",
+       {},
+       "",
+       "in.csv:1: answer: invalid UTF-8: byte 0x85 at byte 1 of the field\n"
+       "in.csv: 1 problem; out.kxd not written\n"},
+      {"in.txt",
+       deck,
+       {"--skip-bad"},
+       "日本の首都は？,東京&京\n",
+       "in.txt:7: answer: 62 bytes in code page 932; at most 60 fit (30 full-width characters)\n"
+       "in.txt: 1 row skipped; 1 written\n"},
+      {"in.txt",
+       deck,
+       {"--reading", "--fields", "2,1"},
+       "東京&京,日本(にほん)の首都(しゅと)は？\n" + longAnswer + ",長い 行\n",
+       ""},
+  };
+  for (const Case& c : cases) {
+    fs::remove(PathOf("out.kxd"));
+    std::vector<std::string> args = {"build", Write(c.name, c.bytes), "-o", PathOf("out.kxd")};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    Run(args);
+    std::string err = err_.str();
+    for (auto at = err.find(PathOf("")); at != std::string::npos; at = err.find(PathOf(""))) {
+      err.erase(at, PathOf("").size());
+    }
+    EXPECT_EQ(err, c.err) << c.bytes;
+    if (!c.csv.empty()) {
+      EXPECT_EQ(Run({"dump", PathOf("out.kxd")}), kExitOk) << c.bytes;
+      EXPECT_EQ(out_.str(), "question,answer\n" + c.csv);
+    }
+    EXPECT_EQ(fs::exists(PathOf("out.kxd")), !c.csv.empty());
+  }
 }
 
 TEST_F(KxdCommand, UsageAndHelp) {
@@ -148,6 +222,10 @@ TEST_F(KxdCommand, BundledQuizBuildsCleanly) {
   ASSERT_EQ(status, kExitOk) << err_.str();
   EXPECT_EQ(Run({"check", output}), kExitOk) << err_.str();
   EXPECT_EQ(fs::file_size(output), kBundledQuestions * kRecordSize);
+  // The example deck export beside it, every note a question.
+  const auto deck = fs::path(KXD_BUNDLED_CSV).parent_path() / "example_deck.txt";
+  ASSERT_EQ(Run({"build", deck.string(), "-o", PathOf("deck.kxd")}), kExitOk) << err_.str();
+  EXPECT_EQ(fs::file_size(PathOf("deck.kxd")), 12u * kRecordSize);
 #ifdef KXD_BUNDLED_QUIZ
   // The file the build made with the kxd executable is the same.
   EXPECT_EQ(Read(KXD_BUNDLED_QUIZ), Read(output));

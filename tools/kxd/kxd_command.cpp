@@ -1,22 +1,26 @@
 #include "kxd_command.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
+#include <set>
 #include <string_view>
-#include <system_error>
+#include <utility>
 
+#include "anki_header.h"
 #include "delimited_reader.h"
 #include "forms/files_std.h"
+#include "input_encoding.h"
 #include "quiz_builder.h"
 #include "quiz_checker.h"
 #include "quiz_dump.h"
+#include "text/utf8.h"
 
 namespace kx {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: kxd build INPUT -o OUTPUT.kxd [--csv | --tsv]\n"
+    "Usage: kxd build INPUT -o OUTPUT.kxd [--csv | --tsv] [--encoding NAME]\n"
+    "                 [--fields N,M] [--reading] [--skip-bad]\n"
     "       kxd check FILE.kxd...\n"
     "       kxd dump FILE.kxd [-o OUTPUT.csv]\n"
     "       kxd help\n"
@@ -24,12 +28,19 @@ constexpr std::string_view kUsage =
     "Writes and reads quiz question files: records of 351 bytes in code page 932,\n"
     "the question in bytes 1-288, the answer in bytes 289-348, a space, CR LF.\n"
     "\n"
-    "  build  Turns a UTF-8 CSV or TSV file, one question and its answer per row,\n"
-    "         into a question file. TSV when the name ends in .tsv or the first\n"
-    "         line holds more tabs than commas, unless --csv or --tsv says so.\n"
-    "         A header row (question,answer or 問題,解答) is skipped. Every row\n"
-    "         that cannot be stored faithfully is reported as INPUT:LINE: ...;\n"
-    "         then nothing is written.\n"
+    "  build  Turns a CSV or TSV file, one question and its answer per row, or a\n"
+    "         deck's notes exported as plain text, into a question file.\n"
+    "         TSV when the name ends in .tsv or the first line holds more tabs\n"
+    "         than commas, unless --csv or --tsv says so. A header row\n"
+    "         (question,answer or 問題,解答) is skipped. Every row that cannot be\n"
+    "         stored faithfully is reported as INPUT:LINE: ...; then nothing is\n"
+    "         written, unless --skip-bad writes every row that fits.\n"
+    "         --encoding utf-8|utf-16|cp932 reads the input so; by default a\n"
+    "         byte order mark decides, then valid UTF-8, then code page 932.\n"
+    "         A deck export's header lines name its separator, its HTML and\n"
+    "         its columns; its first two fields are the question and the\n"
+    "         answer unless --fields N,M (from 1) names others. Furigana keep\n"
+    "         their base text, and with --reading the reading in parentheses.\n"
     "  check  Reports what is wrong with question files, record by record.\n"
     "  dump   Writes the records as UTF-8 CSV, as the ticker shows them, to\n"
     "         standard output or to OUTPUT.csv.\n"
@@ -42,12 +53,12 @@ int UsageError(std::ostream& err, std::string_view message) {
   return kExitUsage;
 }
 
+// Arguments are UTF-8 on every system, so a name opens by its wide form on
+// Windows whatever the code page.
 std::optional<std::u16string> ToPath(const std::string& arg) {
-  try {
-    return std::filesystem::path(arg).u16string();
-  } catch (const std::system_error&) {
-    return std::nullopt;
-  }
+  Utf8Decoded path = DecodeUtf8(arg);
+  if (path.error) return std::nullopt;
+  return std::move(path.text);
 }
 
 std::optional<std::string> ReadFile(const std::string& name, std::ostream& err) {
@@ -69,7 +80,29 @@ struct Arguments {
   std::vector<std::string> files;
   std::string output;
   char delimiter = 0;  // 0: find out from the input
+  std::optional<InputEncoding> encoding;
+  std::optional<std::pair<std::size_t, std::size_t>> fields;  // 0-based
+  bool keepReading = false;
+  bool skipBad = false;
 };
+
+// "N,M" with both from 1, as 0-based indices.
+std::optional<std::pair<std::size_t, std::size_t>> ParseFields(std::string_view text) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string_view::npos) return std::nullopt;
+  const auto number = [](std::string_view digits) -> std::size_t {
+    std::size_t value = 0;
+    for (const char digit : digits) {
+      if (digit < '0' || digit > '9' || value > 999) return 0;
+      value = value * 10 + static_cast<std::size_t>(digit - '0');
+    }
+    return value;
+  };
+  const std::size_t question = number(text.substr(0, comma));
+  const std::size_t answer = number(text.substr(comma + 1));
+  if (question == 0 || answer == 0 || question == answer) return std::nullopt;
+  return std::pair{question - 1, answer - 1};
+}
 
 // Files and the options a command allows; nullopt after reporting a misuse.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, bool allowOutput,
@@ -87,6 +120,20 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, bo
       parsed.output = arg.substr(9);
     } else if (allowFormat && (arg == "--csv" || arg == "--tsv")) {
       parsed.delimiter = arg == "--csv" ? ',' : '\t';
+    } else if (allowFormat && (arg == "--encoding" || arg == "--fields")) {
+      const std::string value = i + 1 < args.size() ? args[++i] : std::string();
+      if (arg == "--encoding" && !(parsed.encoding = ParseEncodingName(value))) {
+        UsageError(err, "--encoding takes utf-8, utf-16 or cp932");
+        return std::nullopt;
+      }
+      if (arg == "--fields" && !(parsed.fields = ParseFields(value))) {
+        UsageError(err, "--fields takes two different field numbers from 1, as in 2,1");
+        return std::nullopt;
+      }
+    } else if (allowFormat && arg == "--reading") {
+      parsed.keepReading = true;
+    } else if (allowFormat && arg == "--skip-bad") {
+      parsed.skipBad = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       UsageError(err, "unknown option '" + arg + "' for " + args[0]);
       return std::nullopt;
@@ -105,11 +152,36 @@ int Build(const std::vector<std::string>& args, std::ostream& err) {
   const std::string& input = parsed->files[0];
   const auto bytes = ReadFile(input, err);
   if (!bytes) return kExitUsage;
-  const char delimiter =
-      parsed->delimiter != 0 ? parsed->delimiter : DetectDelimiter(input, *bytes);
-  const BuiltQuiz quiz = BuildQuiz(*bytes, delimiter);
-  if (!quiz.refusals.empty()) {
-    for (const Refusal& refusal : quiz.refusals) err << FormatRefusal(input, refusal) << '\n';
+
+  InputText text = DecodeInput(*bytes, parsed->encoding);
+  if (text.decoded && text.encoding != InputEncoding::kUtf8) {
+    err << input << ": read as " << EncodingName(text.encoding) << '\n';
+  }
+  const AnkiHeader deck = TakeAnkiHeader(text.text);
+  for (const std::string& problem : deck.problems) err << input << ':' << problem << '\n';
+  if (!deck.problems.empty()) return kExitProblems;
+  BuildOptions options;
+  options.delimiter = parsed->delimiter != 0 ? parsed->delimiter
+                      : deck.separator != 0  ? deck.separator
+                                             : DetectDelimiter(input, text.text);
+  options.cp932Fields = !text.decoded && text.encoding == InputEncoding::kCp932;
+  options.fields = parsed->fields;
+  if (deck.found && !options.fields) options.fields = std::pair<std::size_t, std::size_t>{0, 1};
+  options.otherColumns = deck.otherColumns;
+  options.html = deck.html;
+  options.cardText = deck.found;
+  options.keepReading = parsed->keepReading;
+  const BuiltQuiz quiz = BuildQuiz(text.text, options);
+
+  for (const Refusal& refusal : quiz.refusals) err << FormatRefusal(input, refusal) << '\n';
+  if (parsed->skipBad && quiz.recordCount > 0) {
+    std::set<std::size_t> skipped;
+    for (const Refusal& refusal : quiz.refusals) skipped.insert(refusal.line);
+    if (!skipped.empty()) {
+      err << input << ": " << skipped.size() << (skipped.size() == 1 ? " row" : " rows")
+          << " skipped; " << quiz.recordCount << " written\n";
+    }
+  } else if (!quiz.refusals.empty()) {
     err << input << ": " << quiz.refusals.size()
         << (quiz.refusals.size() == 1 ? " problem" : " problems") << "; " << parsed->output
         << " not written\n";

@@ -13,7 +13,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitProblems = 1;
 inline constexpr int kExitUsage = 2;
 
-// `args` without the program name; paths as the system passes them.
+// `args` without the program name, in UTF-8.
 int RunKxd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace kx

@@ -4,10 +4,29 @@
 #include <vector>
 
 #include "kxd_command.h"
+#include "text/utf8.h"
 
-int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+namespace {
+
+int Run(const std::vector<std::string>& args) {
   const int status = kx::RunKxd(args, std::cout, std::cerr);
   std::cout.flush();
   return std::cout ? status : kx::kExitUsage;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The wide command line: the ANSI one loses every character the system's
+// code page lacks, such as Japanese file names on an English Windows.
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) {
+    args.push_back(kx::Utf16ToUtf8(std::u16string_view(
+        reinterpret_cast<const char16_t*>(argv[i]), std::char_traits<wchar_t>::length(argv[i]))));
+  }
+  return Run(args);
+}
+#else
+int main(int argc, char** argv) { return Run(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

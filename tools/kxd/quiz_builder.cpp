@@ -9,11 +9,13 @@
 #include <iterator>
 #include <optional>
 
-#include "cp932_bytes.h"
+#include "anki_markup.h"
 #include "cp932_table.h"
 #include "delimited_reader.h"
 #include "questions/record_format.h"
-#include "utf8.h"
+#include "text/cp932.h"
+#include "text/cp932_bytes.h"
+#include "text/utf8.h"
 
 namespace kx {
 namespace {
@@ -156,6 +158,40 @@ void CheckByteCounts(const std::vector<Field>& fields, std::vector<PendingRow>& 
   }
 }
 
+bool HoldsTwoFields(const std::vector<std::string_view>& cells) {
+  return cells.size() >= 2 && std::all_of(cells.begin() + 2, cells.end(),
+                                          [](std::string_view cell) { return cell.empty(); });
+}
+
+std::string Hex(unsigned char byte) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X", byte);
+  return text;
+}
+
+// The field's text as the ticker is to show it, or why it has none.
+std::optional<std::string> DecodeField(std::string_view bytes, const BuildOptions& options,
+                                       std::u16string& text) {
+  if (options.cp932Fields) {
+    Cp932Decoded decoded = DecodeCp932Strict(bytes);
+    if (decoded.badByte) {
+      return "not code page 932: byte " + Hex(static_cast<unsigned char>(bytes[*decoded.badByte])) +
+             " at byte " + std::to_string(*decoded.badByte + 1) + " of the field";
+    }
+    text = std::move(decoded.text);
+  } else {
+    Utf8Decoded decoded = DecodeUtf8(bytes);
+    if (decoded.error) {
+      return "invalid UTF-8: byte " + Hex(decoded.error->byte) + " at byte " +
+             std::to_string(decoded.error->offset + 1) + " of the field";
+    }
+    text = std::move(decoded.text);
+  }
+  if (options.html) text = StripHtml(text);
+  if (options.cardText) text = PlainCardText(text, options.keepReading);
+  return std::nullopt;
+}
+
 void AppendPadded(std::string& out, std::string_view bytes, int fieldBytes) {
   const auto width = static_cast<std::size_t>(fieldBytes);
   assert(bytes.size() <= width && "field longer than its place in the record");
@@ -166,9 +202,9 @@ void AppendPadded(std::string& out, std::string_view bytes, int fieldBytes) {
 
 }  // namespace
 
-BuiltQuiz BuildQuiz(std::string_view input, char delimiter) {
+BuiltQuiz BuildQuiz(std::string_view input, const BuildOptions& options) {
   BuiltQuiz quiz;
-  DelimitedTable table = ReadDelimited(input, delimiter);
+  DelimitedTable table = ReadDelimited(input, options.delimiter);
   for (auto& problem : table.problems) {
     quiz.refusals.push_back({problem.line, QuizColumn::kNone, std::move(problem.message)});
   }
@@ -177,44 +213,51 @@ BuiltQuiz BuildQuiz(std::string_view input, char delimiter) {
   std::vector<Field> fields;
   rows.reserve(table.rows.size());
   fields.reserve(table.rows.size() * 2);
+  const auto [questionField, answerField] =
+      options.fields.value_or(std::pair<std::size_t, std::size_t>{0, 1});
+  const std::size_t needed = std::max(questionField, answerField) + 1;
+  std::vector<std::string_view> cells;
   bool first = true;
   for (const DelimitedRow& row : table.rows) {
     if (IsBlank(row)) continue;
     const bool header = first && IsHeader(row);
     first = false;
     if (header) continue;
-    const bool extrasEmpty =
-        std::all_of(row.fields.begin() + std::min<std::ptrdiff_t>(2, std::ssize(row.fields)),
-                    row.fields.end(), [](const std::string& f) { return f.empty(); });
-    if (row.fields.size() < 2 || !extrasEmpty) {
+    cells.clear();
+    for (std::size_t c = 0; c < row.fields.size(); ++c) {
+      if (std::find(options.otherColumns.begin(), options.otherColumns.end(), c) ==
+          options.otherColumns.end()) {
+        cells.push_back(row.fields[c]);
+      }
+    }
+    if (options.fields ? cells.size() < needed : !HoldsTwoFields(cells)) {
       quiz.refusals.push_back(
           {row.line, QuizColumn::kNone,
-           "expected 2 fields (question, answer), found " + std::to_string(row.fields.size())});
+           (options.fields ? "expected at least " + std::to_string(needed) + " fields, found "
+                           : std::string("expected 2 fields (question, answer), found ")) +
+               std::to_string(cells.size())});
       continue;
     }
     const std::size_t index = rows.size();
     rows.push_back({row.line, false, 0, 0});
-    for (std::size_t c = 0; c < 2; ++c) {
-      const QuizColumn column = c == 0 ? QuizColumn::kQuestion : QuizColumn::kAnswer;
-      Utf8Decoded decoded = DecodeUtf8(row.fields[c]);
-      std::optional<std::string> fault;
-      if (decoded.error) {
-        char byte[8];
-        std::snprintf(byte, sizeof byte, "0x%02X", decoded.error->byte);
-        fault = "invalid UTF-8: byte " + std::string(byte) + " at byte " +
-                std::to_string(decoded.error->offset + 1) + " of the field";
-      } else if (TrimSpaces(decoded.text).empty()) {
+    for (const QuizColumn column : {QuizColumn::kQuestion, QuizColumn::kAnswer}) {
+      const bool question = column == QuizColumn::kQuestion;
+      std::u16string text;
+      std::optional<std::string> fault =
+          DecodeField(cells[question ? questionField : answerField], options, text);
+      if (!fault && question && TrimSpaces(text).empty()) {
+        // An empty answer makes a statement; an empty question shows nothing.
         fault = "empty; the ticker would have nothing to show";
-      } else {
-        fault = CharacterFault(decoded.text);
+      } else if (!fault) {
+        fault = CharacterFault(text);
       }
       if (fault) {
         rows[index].refused = true;
         quiz.refusals.push_back({row.line, column, *std::move(fault)});
         continue;
       }
-      (column == QuizColumn::kQuestion ? rows[index].question : rows[index].answer) = fields.size();
-      fields.push_back({index, column, std::u16string(TrimSpaces(decoded.text)), {}});
+      (question ? rows[index].question : rows[index].answer) = fields.size();
+      fields.push_back({index, column, std::u16string(TrimSpaces(text)), {}});
     }
   }
   table.rows.clear();

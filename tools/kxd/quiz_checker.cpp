@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "cp932_bytes.h"
 #include "questions/record_format.h"
 #include "text/cp932.h"
+#include "text/cp932_bytes.h"
 
 namespace kx {
 namespace {
@@ -14,7 +14,6 @@ constexpr auto kRecord = static_cast<std::size_t>(kRecordSize);
 constexpr auto kQuestion = static_cast<std::size_t>(kQuestionBytes);
 constexpr auto kAnswer = static_cast<std::size_t>(kAnswerBytes);
 constexpr auto kLine = static_cast<std::size_t>(kLineBytes);
-constexpr char16_t kUnusable = u'\u30FB';  // the converters' stand-in, also a real character
 
 std::string Hex(unsigned char byte) {
   char buffer[8];
@@ -33,10 +32,7 @@ class PairTable {
   bool IsUnassigned(std::string_view pair) {
     const auto key = static_cast<std::size_t>(At(pair, 0) << 8 | At(pair, 1));
     if (known_[key] == kUnknown) {
-      const std::u16string text = DecodeCp932(pair);
-      // The converters' stand-in is also the character of 0x81 0x45.
-      const bool unassigned = text.size() != 1 || (text[0] == kUnusable && pair != "\x81\x45");
-      known_[key] = unassigned ? 1 : 0;
+      known_[key] = DecodeCp932Strict(pair).badByte ? 1 : 0;
     }
     return known_[key] == 1;
   }
@@ -135,9 +131,9 @@ void CheckRecord(std::string_view record, PairTable& pairs, std::vector<std::str
     problems.push_back("byte 349 (" + Hex(last) + ") is not a single-byte character");
   }
   // What the ticker reads is empty exactly when the field is all spaces:
-  // every other byte reads as some character that is not a space.
+  // every other byte reads as some character that is not a space. An empty
+  // answer is a statement without one, which the format allows.
   if (IsBlank(question)) problems.push_back("question: empty");
-  if (IsBlank(answer)) problems.push_back("answer: empty");
 }
 
 }  // namespace

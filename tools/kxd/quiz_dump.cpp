@@ -2,7 +2,7 @@
 
 #include "questions/question_lines.h"
 #include "questions/record_format.h"
-#include "utf8.h"
+#include "text/utf8.h"
 
 namespace kx {
 

@@ -1,7 +1,7 @@
 #pragma once
-// UTF-8 bytes (std::string) to UTF-16 text (std::u16string) and back, for the
-// tool's CSV input and output. Strict: overlong forms, surrogates encoded as
-// UTF-8 and code points past U+10FFFF are errors, not replaced.
+// UTF-8 bytes (std::string) and UTF-16 text (std::u16string). The strict
+// decoder treats overlong forms, surrogates encoded as UTF-8 and code points
+// past U+10FFFF as errors; the lenient one replaces each bad byte with U+FFFD.
 
 #include <cstddef>
 #include <optional>
@@ -21,9 +21,11 @@ struct Utf8Decoded {
 };
 
 Utf8Decoded DecodeUtf8(std::string_view bytes);
+std::u16string Utf8ToUtf16(std::string_view bytes);
 
-// Appends `text` as UTF-8. An unpaired surrogate becomes U+FFFD.
+// An unpaired surrogate becomes U+FFFD.
 void AppendUtf8(std::u16string_view text, std::string& out);
+std::string Utf16ToUtf8(std::u16string_view text);
 
 // One code point starting at text[index] (a surrogate pair counts as one);
 // `length` receives 1 or 2.
