@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # with_xvfb.sh [-s WxH] COMMAND...: runs COMMAND on an Xvfb display of its
-# own, which Xvfb numbers itself and reports once it is ready; stops it after.
-# With DISPLAY already set, runs COMMAND there.
+# own (never the user's), which Xvfb numbers itself and reports once it is
+# ready; stops it afterwards.
 set -uo pipefail
 size=1024x768
 if [[ ${1:-} == -s ]]; then size=$2; shift 2; fi
-[[ -n ${DISPLAY:-} ]] && exec "$@"
 ready=$(mktemp -u) && mkfifo "$ready" || exit 1
 Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
 xvfb=$!
