@@ -192,7 +192,7 @@ TEST_P(Differential, SettingsReadTheSameAsThroughThePlatform) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, Differential, ::testing::ValuesIn(kCorpus),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace kx
