@@ -9,7 +9,6 @@
 
 #include "kxd_command.h"
 #include "questions/record_format.h"
-#include "quiz_checker.h"
 
 namespace kx {
 namespace {
@@ -90,19 +89,6 @@ TEST_F(KxdCommand, CheckReportsDefectsAndUnreadableFilesAndUsage) {
   }
   EXPECT_EQ(Run({"build", "--help"}), kExitOk);
   EXPECT_EQ(out_.str().rfind("Usage: kxd build", 0), 0u);
-}
-
-TEST_F(KxdCommand, BundledQuizBuildsCleanly) {
-  const std::string output = PathOf("bundled.kxd");
-  const int status = Run({"build", KXD_BUNDLED_CSV, "-o", output});
-  if (status == kExitUsage && err_.str().find("cannot be read") != std::string::npos) {
-    GTEST_SKIP() << "the source tree is out of reach here";
-  }
-  ASSERT_EQ(status, kExitOk) << err_.str();
-  EXPECT_EQ(Run({"check", output}), kExitOk) << err_.str();
-#ifdef KXD_BUNDLED_QUIZ
-  EXPECT_EQ(Read(KXD_BUNDLED_QUIZ), Read(output));  // the file the build made is the same
-#endif
 }
 
 }  // namespace
