@@ -27,14 +27,14 @@ write_ini 1 0 1 "$(win_path "$app/quiz.kxd")"
 start_app
 check "$tag ticker: the icon appears in the tray" wait_for 30 has_icon
 xdotool mousemove 500 300
+click_icon 1
+check "$tag ticker: a left click brings the answer in orange" \
+  wait_for 5 icon_shows ticker-a FFC020
+check "$tag ticker: then a question in green" wait_for 10 icon_shows ticker-q 00FF00
 icon_shot ticker-1
 sleep 0.5
 icon_shot ticker-2
 check "$tag ticker: the picture moves" images_differ ticker-1 ticker-2
-check "$tag ticker: the question is green" wait_for 5 icon_shows ticker-q 00FF00
-click_icon 1
-check "$tag ticker: a left click brings the answer in orange" \
-  wait_for 5 icon_shows ticker-a FFC020
 
 # The settings window: shown by a double click, saved and hidden by a click
 # on its title band.
@@ -69,16 +69,16 @@ head -c 422 /dev/zero | tr '\0' ' ' >"$app/old.kxd"
 start_app
 wait_for 30 has_icon
 choose_menu_item "3 / 7"
-check "$tag load file: the menu's Load file opens the dialog" wait_for 10 dialog_open
+check "$tag load file: the menu's Load file opens the dialog" wait_for 30 dialog_open
 open_in_dialog "$app/old.kxd"
-check "$tag load file: an old file is refused" wait_for 10 box_says File読込Error \
+check "$tag load file: an old file is refused" wait_for 30 box_says File読込Error \
   $'旧Fileは使用出来ません、\nFileを指定し直して下さい。'
 probe press-ok File読込Error
-check "$tag load file: then the dialog opens again" wait_for 10 dialog_open
+check "$tag load file: then the dialog opens again" wait_for 30 dialog_open
 open_in_dialog "$app/two.kxd"
 check "$tag load file: a whole number of records is accepted" \
-  eval 'wait_for 10 eval "! dialog_open" && no_box File読込Error'
-check "$tag load file: its question scrolls in green" wait_for 10 icon_shows load-two 00FF00
+  eval 'wait_for 30 eval "! dialog_open" && no_box File読込Error'
+check "$tag load file: its question scrolls in green" wait_for 30 icon_shows load-two 00FF00
 check "$tag load file: KX_FILE holds its path" \
   grep -qxF "KX_FILE=$(win_path "$app/two.kxd")" <(tr -d '\r' <KXT.ini)
 
