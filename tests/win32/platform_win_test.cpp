@@ -1,5 +1,5 @@
-// Environment, timer, graphics and window of the binding against the real
-// (Wine's) Win32.
+// Environment, graphics and window of the binding against the real
+// (Wine's) Win32. The timer ticking is seen end to end.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,27 +11,11 @@
 #include "win32/environment_win.h"
 #include "win32/font_choice.h"
 #include "win32/graphics_win.h"
-#include "win32/timer_win.h"
 #include "win32/window_win.h"
 #include "win32/windows_api.h"
 
 namespace kx::win {
 namespace {
-
-// A plain hidden top-level window, destroyed at the end of the scope.
-class ScratchWindow {
- public:
-  explicit ScratchWindow(const wchar_t* title)
-      : window_(CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr)) {}
-  ScratchWindow(const ScratchWindow&) = delete;
-  ScratchWindow& operator=(const ScratchWindow&) = delete;
-  ~ScratchWindow() { DestroyWindow(window_); }
-  HWND Get() const { return window_; }
-
- private:
-  HWND window_;
-};
 
 TEST(EnvironmentWin, ReadsTheVersionRecordAndTheProgramFolder) {
   EnvironmentWin environment;
@@ -40,28 +24,6 @@ TEST(EnvironmentWin, ReadsTheVersionRecordAndTheProgramFolder) {
   const std::u16string folder = environment.ProgramFolder();
   EXPECT_EQ(ProgramFilePath().substr(0, folder.size()), folder);
   EXPECT_EQ(folder.back(), u'\\');
-}
-
-TEST(TimerWin, TicksOnlyWhileEnabled) {
-  const ScratchWindow window(L"kx timer");
-  TimerWin timer([&] { return window.Get(); });
-  MSG message{};
-  const auto ticked = [&] {
-    Sleep(60);
-    bool any = false;
-    while (PeekMessageW(&message, window.Get(), WM_TIMER, WM_TIMER, PM_REMOVE)) {
-      any = any || message.wParam == kTimer1Id;
-    }
-    return any;
-  };
-  timer.SetInterval(10);
-  EXPECT_FALSE(ticked());
-  timer.SetEnabled(true);
-  EXPECT_TRUE(ticked());
-  timer.SetEnabled(false);
-  (void)ticked();  // a tick may have been queued before the kill
-  EXPECT_FALSE(ticked());
-  EXPECT_EQ(timer.Interval(), 10);
 }
 
 class GraphicsWinTest : public ::testing::Test {
