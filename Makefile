@@ -1,5 +1,9 @@
-# The commands of the README. Each installs what is missing first.
-.PHONY: run test dist format clean
+# The two commands of the README, and the long runs `make test` leaves out.
+# Each installs what is missing first.
+.PHONY: run test dist fuzz soak test-more format clean
+
+FUZZ_SECONDS ?= 60
+SOAK_TICKS ?= 1000000
 
 run:
 	scripts/run.sh
@@ -10,6 +14,18 @@ test:
 # The downloads for Windows, in dist/.
 dist:
 	scripts/dist.sh
+
+# Each fuzzer for FUZZ_SECONDS seconds (make fuzz FUZZ_SECONDS=600).
+fuzz:
+	scripts/setup.sh && scripts/fuzz.sh $(FUZZ_SECONDS)
+
+# The leak check for SOAK_TICKS ticks through the real Windows services and shell.
+soak:
+	scripts/setup.sh && cmake --preset win64 >/dev/null && cmake --build --preset win64 -j 2 --target kx_soak
+	WINEDEBUG=-all WINEPREFIX=$(CURDIR)/build/wine-tests scripts/with_xvfb.sh wine build/win64/tests/soak/kx_soak.exe $(SOAK_TICKS)
+
+test-more:
+	scripts/setup.sh && scripts/test_more.sh
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

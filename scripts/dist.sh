@@ -8,23 +8,25 @@
 #   scripts/dist.sh              builds in build/dist/{native,win64,win32}
 #   KX_DIST_BUILDS=build scripts/dist.sh
 #                                packs what build/{native,win64,win32} hold
+#   KX_DIST_ARCHES=win64         packs only that flavour
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 builds=${KX_DIST_BUILDS:-build/dist}
+read -r -a arches <<<"${KX_DIST_ARCHES:-win64 win32}"
 version=$(sed -nE 's/^#define KX_VERSION_TEXT "([0-9.]+)"/\1/p' res/version.h)
 [[ -n $version ]] || { echo "no KX_VERSION_TEXT in res/version.h" >&2; exit 1; }
 
 if [[ -z ${KX_DIST_BUILDS:-} ]]; then
   scripts/setup.sh
-  for preset in native win64 win32; do
+  for preset in native "${arches[@]}"; do
     cmake --preset "$preset" -B "$builds/$preset" -DKX_BUILD_TESTS=OFF -DKX_BUILD_BENCH=OFF >/dev/null
     cmake --build "$builds/$preset" -j 2 --target "$([[ $preset == native ]] && echo kxd_bundled_quiz || echo all)" >/dev/null
   done
 fi
 
 mkdir -p dist
-for arch in win64 win32; do
+for arch in "${arches[@]}"; do
   name=KX_RuvoZava-$version-$arch
   python3 - "dist/$name.zip" "$name" \
     "$builds/$arch/src/win32/KX_RuvoZava.exe" "$builds/$arch/tools/kxd/kxd.exe" \
@@ -49,5 +51,5 @@ with zipfile.ZipFile(out, 'w') as z:
         z.writestr(info, d, compresslevel=9)
 PY
 done
-(cd dist && sha256sum "KX_RuvoZava-$version-win64.zip" "KX_RuvoZava-$version-win32.zip" >SHA256SUMS)
+(cd dist && for arch in "${arches[@]}"; do sha256sum "KX_RuvoZava-$version-$arch.zip"; done >SHA256SUMS)
 ls -l "$root/dist"

@@ -203,9 +203,12 @@ void frmRuvoZava::picSpeed_MouseDown(int, int, float x, float) {
   DrawSpeedBar();
 }
 
+// x and y are in the design's pixels, so the box is measured in them too.
 void frmRuvoZava::picSpeed_MouseMove(int button, int, float x, float y) {
-  const Rect box = pictures_.Layout().speedBox;
-  if (!DragSetsSpeed(button, x, y, box.Width(), box.Height())) return;
+  const WindowLayout& layout = pictures_.Layout();
+  const int width = layout.scale.ToDesign(layout.speedBox.Width());
+  const int height = layout.scale.ToDesign(layout.speedBox.Height());
+  if (!DragSetsSpeed(button, x, y, width, height)) return;
   const std::int16_t level = SpeedLevelAt(x);
   if (level == settings.SpeedLevel) return;
   settings.SpeedLevel = level;

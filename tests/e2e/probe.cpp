@@ -5,21 +5,16 @@
 //   probe window TITLE         "hidden", "visible" or "absent" (exit 0/0/1)
 //   probe box-text TITLE       the text of the message box with this title
 //   probe press-ok TITLE       clicks the OK button of that message box
-//   probe press-cancel TITLE   clicks the Cancel button of that dialog
 //   probe open-path TITLE PATH puts PATH in that open-file dialog's name box
 //                              and clicks Open
 //   probe processes NAME       how many processes run this program file
 //   probe close TITLE          asks the window with this title to close
-//   probe hold TITLE SECONDS   keeps a hidden window with this title open
 //   probe client TITLE         "x y width height" of that window's client area
-//                              on the screen
 //   probe tray                 "x y width height" of the first tray icon
-//   probe tooltip              the text of every visible tooltip
 //   probe menu                 "x y width height" of the open popup menu
 //   probe capture X Y W H COUNT MS PREFIX
-//                              COUNT pictures of that screen area, one every
-//                              MS milliseconds, as PREFIX0000.ppm and on;
-//                              prints the milliseconds from first to last
+//                              COUNT pictures of that area, one every MS ms, as
+//                              PREFIX0000.ppm and on (for scripts/readme_images.sh)
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -77,14 +72,6 @@ int PressOk(const wchar_t* title) {
   return 0;
 }
 
-int PressCancel(const wchar_t* title) {
-  const HWND dialog = FindBox(title);
-  if (dialog == nullptr) return 1;
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-  return 0;
-}
-
 BOOL CALLBACK FindEdit(HWND window, LPARAM found) {
   if (ClassOf(window) != L"Edit") return TRUE;
   *reinterpret_cast<HWND*>(found) = window;
@@ -127,21 +114,6 @@ int Processes(const wchar_t* name) {
   return 0;
 }
 
-int Hold(const wchar_t* title, int seconds) {
-  const HWND window = CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
-                                      nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (window == nullptr) return 1;
-  Print(L"holding");
-  const DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
-  while (GetTickCount() < end) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    Sleep(50);
-  }
-  DestroyWindow(window);
-  return 0;
-}
-
 void PrintRect(const RECT& rect) {
   Print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
         std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top));
@@ -173,25 +145,6 @@ int Tray() {
                   rect.top + kBorder + size};
   PrintRect(icon);
   return 0;
-}
-
-// A tooltip answers WM_GETTEXT with the tip it shows; the message crosses
-// process boundaries, unlike the tooltip's own requests.
-BOOL CALLBACK PrintTooltip(HWND window, LPARAM found) {
-  if (!IsWindowVisible(window) || ClassOf(window) != L"tooltips_class32") return TRUE;
-  wchar_t text[512] = {};
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                      2000, &result);
-  Print(text);
-  ++*reinterpret_cast<int*>(found);
-  return TRUE;
-}
-
-int Tooltip() {
-  int found = 0;
-  EnumWindows(PrintTooltip, reinterpret_cast<LPARAM>(&found));
-  return found > 0 ? 0 : 1;
 }
 
 int Menu() {
@@ -261,7 +214,6 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   const std::wstring command = argv[1];
   if (command == L"tray") return Tray();
-  if (command == L"tooltip") return Tooltip();
   if (command == L"menu") return Menu();
   if (argc < 3) return 2;
   if (command == L"client") return Client(argv[2]);
@@ -272,10 +224,8 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"window") return Window(argv[2]);
   if (command == L"box-text") return BoxText(argv[2]);
   if (command == L"press-ok") return PressOk(argv[2]);
-  if (command == L"press-cancel") return PressCancel(argv[2]);
   if (command == L"close") return Close(argv[2]);
   if (command == L"processes") return Processes(argv[2]);
   if (command == L"open-path" && argc >= 4) return OpenPath(argv[2], argv[3]);
-  if (command == L"hold" && argc >= 4) return Hold(argv[2], _wtoi(argv[3]));
   return 2;
 }

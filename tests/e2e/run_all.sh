@@ -1,32 +1,132 @@
 #!/usr/bin/env bash
-# End-to-end tests of the real KX_RuvoZava.exe under Wine on Xvfb, every
-# scenario once with a Japanese and once with an English locale. Usage:
-#   tests/e2e/run_all.sh BUILD_DIR [SCENARIO...]   (a win64 build folder)
-# Scenarios: single_copy ticker startup_variants settings_window load_file
-# dist_zip (the last needs the zips in dist/).
-# Prints one line per check and "N passed, N failed"; exits non-zero when a
-# check failed. Screenshots go to BUILD_DIR/e2e/screens. E2E_LOCALES="ja_JP.UTF-8"
-# runs one locale only. The ticker and the settings window then run once more
-# on a screen of 144 dpi (150 %), E2E_DPIS="144 192" picks the resolutions.
+# End-to-end tests of the real KX_RuvoZava.exe under Wine, one check per
+# thing a user sees: one copy only, the ticker in the tray and its menu, the
+# settings window, and the real open-file dialog. The rules behind each are
+# unit tests. Run on a display of its own:
+#   scripts/with_xvfb.sh tests/e2e/run_all.sh BUILD_DIR   (a win64 build folder)
+# E2E_LOCALE=en_US.UTF-8 runs it in another locale (Japanese by default).
+# Prints one line per check and "N passed, N failed".
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
-e2e_start "${1:?usage: run_all.sh BUILD_DIR [SCENARIO...]}"
-shift
-scenarios=("$@")
-[[ ${#scenarios[@]} -gt 0 ]] ||
-  scenarios=(single_copy ticker startup_variants settings_window load_file dist_zip)
+e2e_start "${1:?usage: run_all.sh BUILD_DIR}"
 
-for locale in ${E2E_LOCALES:-ja_JP.UTF-8 en_US.UTF-8}; do
-  use_locale "$locale"
-  for scenario in "${scenarios[@]}"; do
-    source "$here/$scenario.sh"
-  done
-done
-for scale in ${E2E_DPIS-144}; do
-  use_dpi "$scale"
-  use_locale ja_JP.UTF-8
-  for scenario in ticker settings_window; do source "$here/$scenario.sh"; done
-done
-wineserver -k 2>/dev/null
+fresh_folder single
+start_app
+check "$tag single: starts with a hidden window" wait_for 30 is_hidden
+start_app
+check "$tag single: a second copy says it cannot start twice" \
+  wait_for 15 box_says 起動Error 多重起動は出来ません。
+xdotool key Return
+check "$tag single: and ends, leaving the first copy" \
+  eval 'wait_for 10 no_box 起動Error && wait_for 10 is_running 1 && is_hidden'
+
+fresh_folder ticker
+write_quiz "$app/quiz.kxd" 日本で一番高い山は何でしょう？ 富士山
+write_ini 1 0 1 "$(win_path "$app/quiz.kxd")"
+start_app
+check "$tag ticker: the icon appears in the tray" wait_for 30 has_icon
+xdotool mousemove 500 300
+click_icon 1
+check "$tag ticker: a left click brings the answer in orange" \
+  wait_for 5 icon_shows ticker-a FFC020
+check "$tag ticker: then a question in green" wait_for 10 icon_shows ticker-q 00FF00
+icon_shot ticker-1
+sleep 0.5
+icon_shot ticker-2
+check "$tag ticker: the picture moves" images_differ ticker-1 ticker-2
+
+# The settings window: shown by a double click, saved and hidden by a click
+# on its title band.
+double_click_icon
+check "$tag settings: a double click shows the window" wait_for 5 is_visible
+read -r -a win <<<"$(probe client KX_RuvoZava)"
+click_at $((win[0] + 12 + 112)) $((win[1] + 44 + 20))          # the slowest speed
+click_at $((win[0] + 194 + 3 * 16 + 8)) $((win[1] + 40 + 8))  # the fourth question colour
+click_at $((win[0] + win[2] - 20)) $((win[1] + 9))
+check "$tag settings: a click on the body hides it" wait_for 5 is_hidden
+check "$tag settings: and saves the speed and colour" wait_for 3 eval \
+  'tr -d "\r" <KXT.ini | grep -qx SPEED=2 && tr -d "\r" <KXT.ini | grep -qx QUESTION=3'
+check "$tag settings: the next question scrolls in blue" \
+  wait_for 25 icon_shows settings-blue 4040FF
+
+ini_before=$(md5sum <KXT.ini)
+choose_menu_item "1 - 10"  # Exit, the last item
+check "$tag ticker: Exit ends the program and removes the icon" \
+  eval 'wait_for 10 is_running 0 && wait_for 5 no_icon'
+check "$tag ticker: Exit writes no settings" [ "$(md5sum <KXT.ini)" == "$ini_before" ]
+
+# The real open-file dialog: refused files, then ones that load.
+fresh_folder load-file
+write_quiz "$app/two.kxd" 二つ目の問題の一問目です。 一 二つ目の問題の二問目です。 二
+head -c 422 /dev/zero | tr '\0' ' ' >"$app/old.kxd"
+cp "$app/two.kxd" "$app/café.kxd"
+cp "$app/two.kxd" "$app/問題集.kxd"
+start_app
+wait_for 30 has_icon
+choose_menu_item "3 / 7"
+check "$tag load file: the menu's Load file opens the dialog" wait_for 30 dialog_open
+open_in_dialog "$app/old.kxd"
+check "$tag load file: an old file is refused" wait_for 30 box_says File読込Error \
+  $'旧Fileは使用出来ません、\nFileを指定し直して下さい。'
+probe press-ok File読込Error
+check "$tag load file: then the dialog opens again" wait_for 30 dialog_open
+open_in_dialog "$app/two.kxd"
+check "$tag load file: a whole number of records is accepted" \
+  eval 'wait_for 30 eval "! dialog_open" && no_box File読込Error'
+check "$tag load file: its question scrolls in green" wait_for 30 icon_shows load-two 00FF00
+check "$tag load file: KX_FILE holds its path" stored_is "$app/two.kxd"
+choose_menu_item "3 / 7"
+wait_for 30 dialog_open
+open_in_dialog "$app/café.kxd"
+check "$tag load file: a name without a code page 932 form is refused" \
+  wait_for 30 box_says File読込Error $'指定されたFileは使用出来ません、\nFileを指定し直して下さい。'
+probe press-ok File読込Error
+check "$tag load file: then the dialog again, KX_FILE unchanged" \
+  eval 'wait_for 30 dialog_open && stored_is "$app/two.kxd"'
+open_in_dialog "$app/問題集.kxd"
+check "$tag load file: a Japanese name that fits is accepted and stored" \
+  eval 'wait_for 30 eval "! dialog_open" && wait_for 5 stored_is "$app/問題集.kxd"'
+
+# The download as a user gets it, when the test run has packed it: unpacked
+# into an empty folder, started there, the bundled quiz loaded.
+zip_file=$(ls "$root"/dist/KX_RuvoZava-*-win64.zip 2>/dev/null | head -n1)
+if [[ -n $zip_file ]]; then
+  end_app
+  app="$work/run/dist-zip"
+  rm -rf "$app" && mkdir -p "$app" && unzip -q "$zip_file" -d "$app"
+  app=$(dirname "$(ls "$app"/*/KX_RuvoZava.exe)")
+  cd "$app" || exit 1
+  check "$tag dist zip: its checksums hold" eval 'tr -d "\r" <SHA256SUMS | sha256sum --quiet -c'
+  cp "$probe_exe" "$app/"
+  start_app
+  wait_for 30 has_icon
+  choose_menu_item "3 / 7"
+  wait_for 30 dialog_open
+  open_in_dialog "$app/bundled.kxd"
+  check "$tag dist zip: the bundled quiz loads and scrolls in green" \
+    eval 'wait_for 30 eval "! dialog_open" && wait_for 30 icon_shows dist-zip 00FF00'
+fi
+
+# At 150 %: the icon at the shell's 24 pixels, the window the 100 % one
+# enlarged, and clicks landing on the same level and cell.
+use_dpi 144
+fresh_folder dpi
+write_quiz "$app/quiz.kxd" 日本で一番高い山は何でしょう？ 富士山
+write_ini 1 0 1 "$(win_path "$app/quiz.kxd")"
+start_app
+check "$tag: the icon is 24 pixels and shows the question in green" \
+  eval 'wait_for 30 has_icon && ((icon[2] == $(px 16))) && wait_for 10 icon_shows dpi-q 00FF00'
+double_click_icon
+check "$tag: a double click shows the whole window" eval 'wait_for 5 is_visible &&
+  read -r -a win <<<"$(probe client KX_RuvoZava)" && ((win[2] == $(px 280) && win[3] >= $(px 109)))'
+import -window root "$screens/dpi-window.png" 2>/dev/null
+read -r -a win <<<"$(probe client KX_RuvoZava)"
+click_at $((win[0] + $(px 12) + $(px 112))) $((win[1] + $(px 44) + $(px 20)))
+click_at $((win[0] + $(px 192) + 2 + $(px 56))) $((win[1] + $(px 38) + 2 + $(px 8)))
+click_at $((win[0] + win[2] - 20)) $((win[1] + $(px 9)))
+check "$tag: the slow end and the last cell are saved as 2 and 3" wait_for 5 eval \
+  'tr -d "\r" <KXT.ini | grep -qx SPEED=2 && tr -d "\r" <KXT.ini | grep -qx QUESTION=3'
+
+end_app
 e2e_summary

@@ -50,14 +50,12 @@ std::u16string FakeStringTable::Text(StringId id) const {
 
 int FakeDialogs::MessageBox(std::u16string_view text, std::u16string_view title,
                             std::uint32_t style) {
-  log_.push_back("message " + Narrow(title));
   messages.push_back({std::u16string(text), std::u16string(title), style});
   if (onMessage) onMessage(messages.back());
-  return button;
+  return kIdOk;
 }
 
 std::optional<std::u16string> FakeDialogs::OpenFile(const OpenFileRequest& request) {
-  log_.push_back("open-file dialog");
   fileRequests.push_back(request);
   if (fileAnswers.empty()) return std::nullopt;
   auto answer = fileAnswers.front();
@@ -65,34 +63,19 @@ std::optional<std::u16string> FakeDialogs::OpenFile(const OpenFileRequest& reque
   return answer;
 }
 
-bool FakeEnvironment::TopLevelWindowExists(std::u16string_view title) {
-  log_.push_back("find window " + Narrow(title));
-  return windowTitles.contains(std::u16string(title));
-}
-
 std::optional<std::string> FakeFiles::ReadWhole(std::u16string_view path) {
-  log_.push_back("read " + Narrow(path));
-  const std::u16string key(path);
-  if (unreadable.contains(key)) return std::nullopt;
-  const auto found = contents.find(key);
-  if (found == contents.end()) return std::nullopt;
+  const auto found = contents.find(std::u16string(path));
+  if (found == contents.end() || unreadable.contains(found->first)) return std::nullopt;
   return found->second;
 }
 
 std::optional<std::uint64_t> FakeFiles::Length(std::u16string_view path) {
-  const std::u16string key(path);
-  if (unmeasurable.contains(key)) return std::nullopt;
-  const auto found = contents.find(key);
-  if (found == contents.end()) return std::nullopt;
+  const auto found = contents.find(std::u16string(path));
+  if (found == contents.end() || unmeasurable.contains(found->first)) return std::nullopt;
   return found->second.size();
 }
 
-bool FakeFiles::IsExistingFile(std::u16string_view path) {
-  return contents.contains(std::u16string(path));
-}
-
 bool FakeFiles::ReplaceWhole(std::u16string_view path, std::string_view bytes) {
-  log_.push_back("write " + Narrow(path));
   const std::u16string key(path);
   if (readOnly.contains(key)) return false;
   ++writes;
@@ -100,15 +83,18 @@ bool FakeFiles::ReplaceWhole(std::u16string_view path, std::string_view bytes) {
   return true;
 }
 
-void FakeGraphics::SelectGlyphFont(std::u16string_view face, int points) {
-  log_.push_back("glyph font " + Narrow(face));
-  glyphFace = face;
-  glyphPoints = points;
+int FakeTray::Count(const std::string& kind) const {
+  int n = 0;
+  for (const auto& call : calls) n += call.kind == kind ? 1 : 0;
+  return n;
 }
 
-void FakeGraphics::SelectWindowFont(std::u16string_view face, float points) {
-  windowFace = face;
-  windowPoints = points;
+bool FakeTray::Call(const std::string& kind, const TrayData& data, bool presentAfter) {
+  if (kind == "modify" && onModify) onModify();
+  calls.push_back({kind, data});
+  const bool succeeded = kind != "modify" || present;
+  present = presentAfter;
+  return succeeded;
 }
 
 int FakeGraphics::DrawGlyph(std::u16string_view character, Color color, Surface& target) {
@@ -125,15 +111,9 @@ int FakeGraphics::DrawGlyph(std::u16string_view character, Color color, Surface&
 }
 
 int FakeGraphics::DrawText(Surface& target, Point at, std::u16string_view text, Color color) {
-  textsDrawn.emplace_back(text);
   const int width = 7 * static_cast<int>(text.size());
   target.FillRect(Rect{at.x, at.y, at.x + width, at.y + 1}, color);
   return width;
-}
-
-std::unique_ptr<Icon> FakeGraphics::MakeIcon(const Surface& picture) {
-  ++iconsMade;
-  return std::make_unique<FakeIcon>(picture, liveIcons);
 }
 
 float FakeRandom::Next() {
@@ -141,32 +121,6 @@ float FakeRandom::Next() {
   const float value = values.front();
   values.pop_front();
   return value;
-}
-
-std::string Narrow(std::u16string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    }
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
 }
 
 }  // namespace kx::fake

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "window/knob_image.h"
 #include "window/scaled_pictures.h"
 
 namespace kx {
@@ -12,25 +13,22 @@ namespace {
 constexpr Color kGreen = 0x0000FF00;
 constexpr Color kGrey = 0x00404040;
 
-TEST(ArtPixels, EmblemIsADotMatrixWithBlackGaps) {
-  const Surface emblem = EmblemPicture();
-  ASSERT_EQ(emblem.Width(), 16);
-  ASSERT_EQ(emblem.Height(), 16);
-  int lit = 0;
-  for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 16; ++x) {
-      const Color c = emblem.At(x, y);
-      if (x % 2 == 0 || y % 2 == 0) {
-        EXPECT_EQ(c, kBlack) << x << "," << y;
-      } else {
-        EXPECT_TRUE(c == kGreen || c == kGrey) << x << "," << y;
-        lit += c == kGreen ? 1 : 0;
+// The two halves must fit each other: wherever the mask is black the knob
+// is white, or ORing the mask and ANDing the knob would smear the box.
+TEST(Pictures, KnobIsWhiteWhereverItsMaskIsBlack) {
+  const Surface knob = MakeKnobImage();
+  int blackMaskPixels = 0;
+  for (int y = 0; y < kKnobHeight; ++y) {
+    for (int x = 0; x < kKnobWidth; ++x) {
+      const Color mask = knob.At(kKnobMaskColumn + x, y);
+      ASSERT_TRUE(mask == kBlack || mask == kWhite) << x << "," << y;
+      if (mask == kBlack) {
+        ++blackMaskPixels;
+        EXPECT_EQ(knob.At(x, y), kWhite) << x << "," << y;
       }
     }
   }
-  // Enough lit dots to read as a sign, few enough to leave a background.
-  EXPECT_GT(lit, 12);
-  EXPECT_LT(lit, 40);
+  EXPECT_GT(blackMaskPixels, 0);
 }
 
 // At every scale: sharp (no colour the design lacks, so nothing is blended),

@@ -10,36 +10,31 @@
 namespace kx {
 namespace {
 
-TEST(TipForField, KeepsTheTextBeforeTheNul) {
-  std::u16string tip = u"KX_RuvoZava";
-  tip += u'\0';
-  tip += std::u16string(52, u' ');
-  EXPECT_EQ(TipForField(tip, 64), u"KX_RuvoZava");
-  EXPECT_EQ(TipForField(u"Fileを読み込んで下さい。", 64), u"Fileを読み込んで下さい。");
-  EXPECT_EQ(TipForField(u"", 64), u"");
+// The tip field holds 63 units and the shell shows 63 code page 932 bytes:
+// long texts are cut at a whole character that fits both.
+TEST(TextRules, TipsAreCutAtTheirNulAndAtACharacterThatFits) {
+  std::u16string padded = u"KX_RuvoZava";
+  padded += u'\0';
+  padded += std::u16string(52, u' ');
+  const struct {
+    std::u16string text, tip;
+  } cases[] = {
+      {padded, u"KX_RuvoZava"},
+      {std::u16string(40, u'問'), std::u16string(31, u'問')},
+      {std::u16string(100, u'a'), std::u16string(63, u'a')},
+      {u"a" + std::u16string(40, u'問'), u"a" + std::u16string(31, u'問')},
+      {std::u16string(62, u'a') + u"\U0001F600", std::u16string(62, u'a')},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TipForField(c.text, 64), c.tip);
 }
 
-TEST(TipForField, CutsLongTextsAtACharacterThatFitsInBytesAndUnits) {
-  // 40 double-byte characters are 80 bytes: 31 fit in 63 bytes.
-  const std::u16string wide(40, u'問');
-  EXPECT_EQ(TipForField(wide, 64), std::u16string(31, u'問'));
-  // A single-byte text is cut at 63 units.
-  EXPECT_EQ(TipForField(std::u16string(100, u'a'), 64), std::u16string(63, u'a'));
-  // One byte left over never takes half of a double-byte character.
-  const std::u16string mixed = u"a" + std::u16string(40, u'問');
-  EXPECT_EQ(TipForField(mixed, 64), u"a" + std::u16string(31, u'問'));
-  // A surrogate pair is kept whole or dropped whole.
-  const std::u16string pairs = std::u16string(62, u'a') + u"\U0001F600";
-  EXPECT_EQ(TipForField(pairs, 64), std::u16string(62, u'a'));
-}
-
-TEST(ChooseFace, PrefersTheFaceThenTheFirstInstalledFallback) {
+TEST(TextRules, FaceIsTheRequestedOneOrTheFirstInstalledFallback) {
   const std::set<std::u16string_view> installed = {u"IPAGothic", u"VL Gothic", u"Arial"};
   const auto has = [&](std::u16string_view face) { return installed.contains(face); };
   EXPECT_EQ(ChooseFace(u"Arial", has), u"Arial");
   EXPECT_EQ(ChooseFace(u"ＭＳ ゴシック", has), u"IPAGothic");
-  const auto none = [](std::u16string_view) { return false; };
-  EXPECT_EQ(ChooseFace(u"ＭＳ ゴシック", none), u"ＭＳ ゴシック");
+  EXPECT_EQ(ChooseFace(u"ＭＳ ゴシック", [](std::u16string_view) { return false; }),
+            u"ＭＳ ゴシック");
 }
 
 }  // namespace

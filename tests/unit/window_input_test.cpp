@@ -7,13 +7,16 @@
 namespace kx {
 namespace {
 
-TEST(WindowInput, SliderStepsChangeAt43And86) {
+TEST(WindowInput, SliderAndColourCellsStepAtHalvesRoundedToEven) {
   const struct {
     float x;
-    int level;
-  } cases[] = {{0, 0},  {42, 0}, {42.4f, 0}, {42.5f, 0}, {42.6f, 1}, {43, 1},
-               {85, 1}, {86, 2}, {120, 2},   {128, 2},   {200, 2}};
-  for (const auto& c : cases) EXPECT_EQ(SpeedLevelAt(c.x), c.level) << c.x;
+    int level, cell;
+  } cases[] = {{0, 0, 0},  {15.5f, 0, 1}, {42.5f, 0, 2}, {42.6f, 1, 2},
+               {47, 1, 2}, {48, 1, 3},    {86, 2, 3},    {200, 2, 3}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(SpeedLevelAt(c.x), c.level) << c.x;
+    EXPECT_EQ(ColorCellAt(c.x), c.cell) << c.x;
+  }
 }
 
 // A pixel of an enlarged box maps back to the design pixel it belongs to.
@@ -28,42 +31,16 @@ TEST(WindowInput, ScaledPixelsMapBackToTheirDesignPixel) {
   }
 }
 
-TEST(WindowInput, RoundingTakesHalvesToEven) {
-  EXPECT_EQ(RoundHalfEven(0.5f), 0);
-  EXPECT_EQ(RoundHalfEven(1.5f), 2);
-  EXPECT_EQ(RoundHalfEven(2.5f), 2);
-  EXPECT_EQ(RoundHalfEven(15.5f), 16);
-  EXPECT_EQ(RoundHalfEven(-0.5f), 0);
-}
-
-TEST(WindowInput, ColourCellsAreSixteenPixelsAndStopAtTheFourth) {
-  const struct {
-    float x;
-    int cell;
-  } cases[] = {{0, 0},  {15, 0}, {15.5f, 1}, {16, 1}, {31, 1}, {32, 2},
-               {47, 2}, {48, 3}, {63, 3},    {64, 3}, {65, 3}};
-  for (const auto& c : cases) EXPECT_EQ(ColorCellAt(c.x), c.cell) << c.x;
-}
-
 TEST(WindowInput, DragNeedsTheLeftButtonAloneStrictlyInsideTheBox) {
   const struct {
     int buttons;
     float x, y;
     bool moves;
   } cases[] = {
-      {kLeftButton, 60, 20, true},
-      {kLeftButton, 0.5f, 0.5f, true},
-      {kLeftButton, 120, 40, true},
-      {kLeftButton, 0, 20, false},
-      {kLeftButton, 60, 0, false},
-      {kLeftButton, 121, 20, false},
-      {kLeftButton, 60, 41, false},
-      {kLeftButton, 120.5f, 20, true},  // unrounded: still inside
-      {kLeftButton, -3, 20, false},
-      {kLeftButton | kRightButton, 60, 20, false},
-      {kRightButton, 60, 20, false},
+      {kLeftButton, 0.5f, 0.5f, true}, {kLeftButton, 120.5f, 20, true},
+      {kLeftButton, 0, 20, false},     {kLeftButton, 60, 41, false},
+      {kLeftButton, 121, 20, false},   {kLeftButton | kRightButton, 60, 20, false},
       {kMiddleButton, 60, 20, false},
-      {0, 60, 20, false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(DragSetsSpeed(c.buttons, c.x, c.y, 121, 41), c.moves)

@@ -35,38 +35,29 @@ class FilesWinTest : public ::testing::Test {
 
 TEST_F(FilesWinTest, WritesReadsAndMeasuresWholeFiles) {
   const std::string bytes = std::string("\x82\xa0\0\r\n", 5) + std::string(70000, 'x');
-  ASSERT_TRUE(files_.ReplaceWhole(Path(u"a.kxd"), bytes));
-  EXPECT_EQ(files_.ReadWhole(Path(u"a.kxd")), bytes);
-  EXPECT_EQ(files_.Length(Path(u"a.kxd")), bytes.size());
-  ASSERT_TRUE(files_.ReplaceWhole(Path(u"a.kxd"), "short"));
-  EXPECT_EQ(files_.ReadWhole(Path(u"a.kxd")), "short");
-  ASSERT_TRUE(files_.ReplaceWhole(Path(u"a.kxd"), ""));
-  EXPECT_EQ(files_.ReadWhole(Path(u"a.kxd")), "");
-  EXPECT_EQ(files_.Length(Path(u"a.kxd")), 0u);
+  for (const std::string& content : {bytes, std::string("short"), std::string()}) {
+    ASSERT_TRUE(files_.ReplaceWhole(Path(u"a.kxd"), content));
+    EXPECT_EQ(files_.ReadWhole(Path(u"a.kxd")), content);
+    EXPECT_EQ(files_.Length(Path(u"a.kxd")), content.size());
+  }
 }
 
-TEST_F(FilesWinTest, MissingFilesAndFoldersGiveNothing) {
-  EXPECT_EQ(files_.ReadWhole(Path(u"none.kxd")), std::nullopt);
-  EXPECT_EQ(files_.Length(Path(u"none.kxd")), std::nullopt);
-  EXPECT_FALSE(files_.IsExistingFile(Path(u"none.kxd")));
-  EXPECT_EQ(files_.ReadWhole(folder_), std::nullopt);
-  EXPECT_EQ(files_.Length(folder_), std::nullopt);
-  EXPECT_FALSE(files_.IsExistingFile(folder_));
-  EXPECT_FALSE(files_.IsExistingFile(u""));
-}
-
-TEST_F(FilesWinTest, HiddenFilesDoNotCountAsExisting) {
+// Folders are no files; hidden files can be chosen but do not count as there.
+TEST_F(FilesWinTest, MissingFilesFoldersAndHiddenFiles) {
+  for (const std::u16string& path : {Path(u"none.kxd"), folder_}) {
+    EXPECT_EQ(files_.ReadWhole(path), std::nullopt);
+    EXPECT_EQ(files_.Length(path), std::nullopt);
+    EXPECT_FALSE(files_.IsExistingFile(path));
+  }
   ASSERT_TRUE(files_.ReplaceWhole(Path(u"hidden.kxd"), "q"));
-  EXPECT_TRUE(files_.IsExistingFile(Path(u"hidden.kxd")));
   ASSERT_TRUE(SetFileAttributesW(ToWide(Path(u"hidden.kxd")).c_str(), FILE_ATTRIBUTE_HIDDEN));
   EXPECT_FALSE(files_.IsExistingFile(Path(u"hidden.kxd")));
-  EXPECT_EQ(files_.ReadWhole(Path(u"hidden.kxd")), "q");  // still readable when chosen
+  EXPECT_EQ(files_.ReadWhole(Path(u"hidden.kxd")), "q");
 }
 
 TEST_F(FilesWinTest, AFailedReplaceLeavesNoTemporaryBehind) {
-  // The folder does not exist: nothing can be written, nothing is left.
+  // The folder does not exist, or a folder stands where the file should go.
   EXPECT_FALSE(files_.ReplaceWhole(Path(u"sub\\KXT.ini"), "[SCROLL]\r\n"));
-  // A folder where the file should go: the move fails, the temporary goes.
   ASSERT_TRUE(CreateDirectoryW(ToWide(Path(u"sub")).c_str(), nullptr));
   EXPECT_FALSE(files_.ReplaceWhole(Path(u"sub"), "[SCROLL]\r\n"));
   // TearDown fails if any "*.tmp" stayed in the folder.

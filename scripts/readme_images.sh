@@ -4,17 +4,16 @@
 #                                    bundled quiz and its answer, 8x enlarged
 #   docs/images/settings_window.png  the settings window
 #   docs/images/settings_window_150.png  the same on a screen of 144 dpi (150 %)
-# Usage: tests/e2e/make_readme_images.sh WIN64_BUILD_DIR [BUNDLED_QUIZ]
+# Usage: scripts/with_xvfb.sh scripts/readme_images.sh WIN64_BUILD_DIR [BUNDLED_QUIZ]
 # (the quiz defaults to build/native/quiz/bundled.kxd).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/lib.sh"
-e2e_start "${1:?usage: make_readme_images.sh WIN64_BUILD_DIR [BUNDLED_QUIZ]}"
+source "$here/../tests/e2e/lib.sh"
+e2e_start "${1:?usage: readme_images.sh WIN64_BUILD_DIR [BUNDLED_QUIZ]}"
 quiz=$(realpath "${2:-$root/build/native/quiz/bundled.kxd}")
 [[ -f $quiz ]] || { echo "missing $quiz"; exit 1; }
 images="$root/docs/images"
 mkdir -p "$images"
-use_locale ja_JP.UTF-8
 fresh_folder readme
 
 # One record of the bundled quiz, short enough for a small picture: the
@@ -72,7 +71,6 @@ settings_picture settings_window.png
 
 one="$app/one.kxd"
 use_dpi 144
-use_locale ja_JP.UTF-8
 fresh_folder readme
 cp "$one" "$app/"
 write_ini 1 0 1 "$(win_path "$app/one.kxd")"
