@@ -21,8 +21,8 @@ fuzz:
 
 # The leak check for SOAK_TICKS ticks through the real Windows services and shell.
 soak:
-	scripts/setup.sh && cmake --preset win64 >/dev/null && cmake --build --preset win64 -j 2 --target kx_soak
-	WINEDEBUG=-all WINEPREFIX=$(CURDIR)/build/wine-tests scripts/with_xvfb.sh wine build/win64/tests/soak/kx_soak.exe $(SOAK_TICKS)
+	scripts/setup.sh && cmake --preset win64 >/dev/null && cmake --build --preset win64 -j 2 --target kx_leak_check
+	WINEDEBUG=-all WINEPREFIX=$(CURDIR)/build/wine-tests scripts/with_xvfb.sh wine build/win64/tests/win32/kx_leak_check.exe $(SOAK_TICKS)
 
 test-more:
 	scripts/setup.sh && scripts/test_more.sh
