@@ -22,4 +22,14 @@ std::string EncodeUtf16Le(std::u16string_view text) {
   return bytes;
 }
 
+void AppendCodePoint(char32_t cp, std::u16string& text) {
+  if (cp < 0x10000) {
+    text.push_back(static_cast<char16_t>(cp));
+  } else {
+    cp -= 0x10000;
+    text.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+    text.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+  }
+}
+
 }  // namespace kx

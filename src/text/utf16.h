@@ -11,4 +11,7 @@ namespace kx {
 std::u16string DecodeUtf16Le(std::string_view bytes);
 std::string EncodeUtf16Le(std::u16string_view text);
 
+// Appends one code point, as a surrogate pair beyond U+FFFF.
+void AppendCodePoint(char32_t cp, std::u16string& text);
+
 }  // namespace kx

@@ -1,17 +1,9 @@
 #include "text/utf8.h"
 
+#include "text/utf16.h"
+
 namespace kx {
 namespace {
-
-void AppendCodePoint(char32_t cp, std::u16string& text) {
-  if (cp < 0x10000) {
-    text.push_back(static_cast<char16_t>(cp));
-  } else {
-    cp -= 0x10000;
-    text.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    text.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-  }
-}
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 

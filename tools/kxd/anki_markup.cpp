@@ -5,6 +5,8 @@
 #include <cctype>
 #include <utility>
 
+#include "text/utf16.h"
+
 namespace kx {
 namespace {
 
@@ -24,16 +26,6 @@ constexpr std::array<std::pair<std::u16string_view, char16_t>, 6> kNamedEntities
 
 void AppendSpace(std::u16string& out) {
   if (!out.empty() && out.back() != u' ') out.push_back(u' ');
-}
-
-void AppendCodePoint(char32_t cp, std::u16string& out) {
-  if (cp < 0x10000) {
-    out.push_back(static_cast<char16_t>(cp));
-  } else {
-    cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-  }
 }
 
 std::u16string TagName(std::u16string_view tag) {
