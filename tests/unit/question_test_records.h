@@ -1,6 +1,5 @@
 #pragma once
-// Building question records for the tests: code page 932 bytes in the
-// record layout, from UTF-16 question and answer texts.
+// Question records for the tests, in code page 932 in the record layout.
 
 #include <gtest/gtest.h>
 
@@ -17,15 +16,14 @@ inline std::string Cp932(std::u16string_view text) {
   return bytes.value_or(std::string());
 }
 
-// One record line without its CR LF: 349 bytes when the texts fit.
+// One record without its CR LF: 349 bytes when the texts fit.
 inline std::string RecordLine(std::u16string_view question, std::u16string_view answer,
                               char byte349 = ' ') {
   std::string line = Cp932(question);
   line.resize(kQuestionBytes, ' ');
   line += Cp932(answer);
   line.resize(kQuestionBytes + kAnswerBytes, ' ');
-  line += byte349;
-  return line;
+  return line + byte349;
 }
 
 inline std::string Record(std::u16string_view question, std::u16string_view answer) {
