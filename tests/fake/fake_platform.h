@@ -130,13 +130,14 @@ class FakeGraphics final : public Graphics {
   int DrawGlyph(std::u16string_view character, Color color, Surface& target) override;
   int DrawText(Surface& target, Point at, std::u16string_view text, Color color) override;
   std::unique_ptr<Icon> MakeIcon(const Surface& picture) override {
-    return std::make_unique<FakeIcon>(picture, liveIcons);
+    return failIcons ? nullptr : std::make_unique<FakeIcon>(picture, liveIcons);
   }
   const Icon& ProgramIcon() override { return programIcon_; }
 
   std::map<std::u16string, int> widths;
   std::vector<std::u16string> glyphsDrawn;
   int liveIcons = 0;
+  bool failIcons = false;
 
  private:
   int programIconCount_ = 0;
