@@ -1,5 +1,6 @@
 #include "fake/fake_platform.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "text/cp932.h"
@@ -8,38 +9,22 @@ namespace kx::fake {
 
 std::u16string FakeStringTable::Text(StringId id) const {
   switch (id) {
-    case StringId::kAppTitle:
-      return u"KX_RuvoZava";
-    case StringId::kVersionPattern:
-      return u" Version @.0 Level ";
-    case StringId::kHomePage:
-      return u"http://www.kxquiz.example";
-    case StringId::kIniFileName:
-      return u"KXT.ini";
-    case StringId::kSpecifyFileAgain:
-      return u"Fileを指定し直して下さい。";
-    case StringId::kOldFileUnusable:
-      return u"旧Fileは使用出来ません、";
-    case StringId::kFileUnusable:
-      return u"指定されたFileは使用出来ません、";
-    case StringId::kFileMissing:
-      return u"指定されたFileは存在しません、";
-    case StringId::kAlreadyRunning:
-      return u"多重起動は出来ません。";
-    case StringId::kSpeedScale:
-      return u"Fast         Slow";
-    case StringId::kPleaseLoadFile:
-      return u"Fileを読み込んで下さい。";
-    case StringId::kOpenFilter:
-      return u"KX問題ﾌｧｲﾙ (*.kxd),*.kxd,全てのﾌｧｲﾙ (*.*),*.*";
-    case StringId::kOpenTitle:
-      return u"問題を読む";
-    case StringId::kFileErrorTitle:
-      return u"File読込Error";
-    case StringId::kStartupErrorTitle:
-      return u"起動Error";
-    case StringId::kGlyphFace:
-      return u"ＭＳ ゴシック";
+    case StringId::kAppTitle: return u"KX_RuvoZava";
+    case StringId::kVersionPattern: return u" Version @.0 Level ";
+    case StringId::kHomePage: return u"http://www.kxquiz.example";
+    case StringId::kIniFileName: return u"KXT.ini";
+    case StringId::kSpecifyFileAgain: return u"Fileを指定し直して下さい。";
+    case StringId::kOldFileUnusable: return u"旧Fileは使用出来ません、";
+    case StringId::kFileUnusable: return u"指定されたFileは使用出来ません、";
+    case StringId::kFileMissing: return u"指定されたFileは存在しません、";
+    case StringId::kAlreadyRunning: return u"多重起動は出来ません。";
+    case StringId::kSpeedScale: return u"Fast         Slow";
+    case StringId::kPleaseLoadFile: return u"Fileを読み込んで下さい。";
+    case StringId::kOpenFilter: return u"KX問題ﾌｧｲﾙ (*.kxd),*.kxd,全てのﾌｧｲﾙ (*.*),*.*";
+    case StringId::kOpenTitle: return u"問題を読む";
+    case StringId::kFileErrorTitle: return u"File読込Error";
+    case StringId::kStartupErrorTitle: return u"起動Error";
+    case StringId::kGlyphFace: return u"ＭＳ ゴシック";
     case StringId::kSampleRecord:
       return u"全国には一級河川が一〇九水系ありますが、ただ一組同じ名前の川があります。なんという川"
              u"でしょう？" +
@@ -48,9 +33,8 @@ std::u16string FakeStringTable::Text(StringId id) const {
   throw std::invalid_argument("string id not in the table");
 }
 
-int FakeDialogs::MessageBox(std::u16string_view text, std::u16string_view title,
-                            std::uint32_t style) {
-  messages.push_back({std::u16string(text), std::u16string(title), style});
+int FakeDialogs::MessageBox(std::u16string_view text, std::u16string_view, std::uint32_t) {
+  messages.push_back({std::u16string(text)});
   if (onMessage) onMessage(messages.back());
   return kIdOk;
 }
@@ -84,28 +68,19 @@ bool FakeFiles::ReplaceWhole(std::u16string_view path, std::string_view bytes) {
 }
 
 int FakeTray::Count(const std::string& kind) const {
-  int n = 0;
-  for (const auto& call : calls) n += call.kind == kind ? 1 : 0;
-  return n;
+  return static_cast<int>(std::ranges::count(calls, kind, &TrayCall::kind));
 }
 
-bool FakeTray::Call(const std::string& kind, const TrayData& data, bool presentAfter) {
+bool FakeTray::Call(const std::string& kind, const TrayData& data) {
   if (kind == "modify" && onModify) onModify();
   calls.push_back({kind, data});
-  const bool succeeded = kind != "modify" || present;
-  present = presentAfter;
-  return succeeded;
+  return true;
 }
 
 int FakeGraphics::DrawGlyph(std::u16string_view character, Color color, Surface& target) {
-  const std::u16string key(character);
-  glyphsDrawn.push_back(key);
-  int width = 8;
-  if (const auto found = widths.find(key); found != widths.end()) {
-    width = found->second;
-  } else if (const auto bytes = EncodeCp932(character); bytes && bytes->size() == 2) {
-    width = 15;
-  }
+  glyphsDrawn.emplace_back(character);
+  const auto bytes = EncodeCp932(character);
+  const int width = bytes && bytes->size() == 2 ? 15 : 8;
   target.FillRect(Rect{0, 2, width - 1, 14}, color);
   return width;
 }

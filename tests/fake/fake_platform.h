@@ -21,8 +21,6 @@ class FakeStringTable final : public StringTable {
 
 struct ShownMessage {
   std::u16string text;
-  std::u16string title;
-  std::uint32_t style = 0;
 };
 
 class FakeDialogs final : public Dialogs {
@@ -91,20 +89,19 @@ struct TrayCall {
   TrayData data;
 };
 
-// A modify fails when there is no icon to modify.
+// The program ignores the shell's answers: every call succeeds.
 class FakeTray final : public TrayShell {
  public:
-  bool Add(const TrayData& data) override { return Call("add", data, true); }
-  bool Modify(const TrayData& data) override { return Call("modify", data, present); }
-  bool Delete(const TrayData& data) override { return Call("delete", data, false); }
+  bool Add(const TrayData& data) override { return Call("add", data); }
+  bool Modify(const TrayData& data) override { return Call("modify", data); }
+  bool Delete(const TrayData& data) override { return Call("delete", data); }
   int Count(const std::string& kind) const;
 
   std::vector<TrayCall> calls;
-  bool present = false;
   std::function<void()> onModify;
 
  private:
-  bool Call(const std::string& kind, const TrayData& data, bool presentAfter);
+  bool Call(const std::string& kind, const TrayData& data);
 };
 
 class FakeIcon final : public Icon {
@@ -121,8 +118,7 @@ class FakeIcon final : public Icon {
 };
 
 // A character of width w fills columns 0 to w - 2 of rows 2 to 13 with its
-// colour. Widths: 15 for characters of two code page 932 bytes, 8 otherwise,
-// unless `widths` says so.
+// colour. Widths: 15 for characters of two code page 932 bytes, 8 otherwise.
 class FakeGraphics final : public Graphics {
  public:
   void SelectGlyphFont(std::u16string_view, int) override {}
@@ -130,13 +126,13 @@ class FakeGraphics final : public Graphics {
   int DrawGlyph(std::u16string_view character, Color color, Surface& target) override;
   int DrawText(Surface& target, Point at, std::u16string_view text, Color color) override;
   std::unique_ptr<Icon> MakeIcon(const Surface& picture) override {
-    return std::make_unique<FakeIcon>(picture, liveIcons);
+    return failIcons ? nullptr : std::make_unique<FakeIcon>(picture, liveIcons);
   }
   const Icon& ProgramIcon() override { return programIcon_; }
 
-  std::map<std::u16string, int> widths;
   std::vector<std::u16string> glyphsDrawn;
   int liveIcons = 0;
+  bool failIcons = false;
 
  private:
   int programIconCount_ = 0;
@@ -145,13 +141,12 @@ class FakeGraphics final : public Graphics {
 
 class FakeWindowHost final : public WindowHost {
  public:
-  Point OuterSize() const override { return outerSize; }
-  void RemoveCaption(int outerWidth, int outerHeight) override {
-    outerSize = Point{outerWidth, outerHeight};
-  }
+  // 280 x 95 client, a 3-pixel frame, a 19-pixel caption
+  Point OuterSize() const override { return {286, 124}; }
+  void RemoveCaption(int, int) override {}
   void Show() override { visible = true; }
   void Hide() override { visible = false; }
-  void Refresh() override { ++refreshes; }
+  void Refresh() override {}
   void ShowPopupMenu() override { ++popups; }
   void OpenAddress(std::u16string_view address) override { openedAddresses.emplace_back(address); }
   // As the platform's window does: its destruction unloads the form.
@@ -159,9 +154,7 @@ class FakeWindowHost final : public WindowHost {
     if (onUnload) onUnload();
   }
 
-  Point outerSize{286, 124};  // 280 x 95 client, a 3-pixel frame, a 19-pixel caption
   bool visible = false;
-  int refreshes = 0;
   int popups = 0;
   std::vector<std::u16string> openedAddresses;
   std::function<void()> onUnload;

@@ -1,90 +1,82 @@
+// The settings window's parts and pictures at every display scale.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <vector>
-
 #include "fake/fake_platform.h"
-#include "window/art_pixels.h"
+#include "ticker/ticker_engine.h"
 #include "window/knob_image.h"
 #include "window/scaled_pictures.h"
 #include "window/settings_pictures.h"
+#include "window/window_layout.h"
 
 namespace kx {
 namespace {
 
-constexpr SystemColors kColors{};
-
 constexpr int kDpis[] = {96, 120, 144, 192};
 
-struct Drawn {
-  fake::FakePlatform fake;
-  SettingsPictures pictures;
-  DisplayScale s;
-  Surface knob = MakeKnobImage(s);
-
-  explicit Drawn(int dpi = 96) : s{dpi} {
-    pictures.SetUp(MakeWindowLayout(s, s.Of(115)), kColors);
-    pictures.SetColorCellsPicture(ColorCellsPicture(s));
-  }
-  // The last pixel of design pixel `x`'s enlarged span.
-  int Last(int x) const { return s.Of(x + 1) - 1; }
-  const Surface& Speed(std::int16_t level) {
-    pictures.DrawSpeedBar(fake.graphics, level, knob, u"Fast         Slow");
-    return pictures.SpeedBox();
-  }
-};
-
-TEST(WindowDrawing, KnobSitsOverItsTickAtEachLevel) {
+// Every part where the 96-dpi one is, times the factor, inside the window,
+// and a press on its corner finds it; a scaled pixel maps back to its own.
+TEST(WindowLayout, PartsGrowWithTheScaleStayInTheWindowAndAreHitThere) {
+  const WindowLayout d = MakeWindowLayout(DisplayScale{}, 115);
   for (const int dpi : kDpis) {
-    Drawn d(dpi);
-    const DisplayScale z = d.s;
-    for (std::int16_t level = 0; level <= 2; ++level) {
-      const Surface& s = d.Speed(level);
-      const int left = level * 56;
-      const int tip = z.Of(18) - 1;
-      EXPECT_EQ(s.At(z.Of(left), z.Of(1)), 0x00FFE2E2u) << dpi << level;       // lit corner
-      EXPECT_EQ(s.At(z.Of(left + 8), z.Of(1)), kBlack) << dpi << level;        // right outline
-      EXPECT_EQ(s.At(z.Of(left + 4), z.Of(10)), 0x00FFC0B3u) << dpi << level;  // face
-      EXPECT_EQ(s.At(z.Of(left + 4), tip), kBlack) << dpi << level;            // the point ...
-      EXPECT_EQ(s.At(z.Of(left + 4), tip + 1), kBlack) << dpi << level;        // ... over its tick
-      EXPECT_EQ(s.At(z.Of(left + 4) - 1, tip), kColors.face) << dpi << level;  // beside it
-      EXPECT_EQ(s.At(z.Of(left + 1), z.Of(16)), kColors.face) << dpi << level;
-      // No trace of the knob elsewhere.
-      const int away = level == 0 ? 60 : 4;
-      EXPECT_EQ(s.At(z.Of(away), z.Of(1)), kColors.face) << dpi << level;
-      EXPECT_EQ(s.At(z.Of(away), z.Of(7)), kColors.shadow) << dpi << level;
+    const DisplayScale s{dpi};
+    const WindowLayout l = MakeWindowLayout(s, s.Of(115));
+    EXPECT_EQ(l.clientWidth, s.Of(280)) << dpi;
+    for (const WindowPart part : {WindowPart::kSpeedFrame, WindowPart::kColorFrame,
+                                  WindowPart::kSpeedBox, WindowPart::kColorBoxBorder,
+                                  WindowPart::kLink, WindowPart::kIcon, WindowPart::kAnswerLabel}) {
+      const Rect r = PartRect(l, s.Of(175), part);
+      EXPECT_EQ(r, s.Of(PartRect(d, 175, part))) << dpi;
+      EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= l.clientWidth &&
+                  r.bottom <= l.clientHeight)
+          << dpi;
+      EXPECT_EQ(HitTest(l, s.Of(175), {r.left, r.top}).part, part) << dpi;
+    }
+    for (int x = -3; x < 130; ++x) EXPECT_EQ(s.ToDesign(s.Of(x)), x) << dpi;
+  }
+}
+
+// The knob's point stands over its level's tick and nowhere else; the chosen
+// cell alone wears the green frame, two pixels wide, around its dot in the
+// ticker's colour of that index.
+TEST(WindowDrawing, KnobAndColourMarkShowTheSettingsAtEveryScale) {
+  for (const int dpi : kDpis) {
+    const DisplayScale z{dpi};
+    fake::FakeGraphics graphics;
+    SettingsPictures pictures;
+    pictures.SetUp(MakeWindowLayout(z, z.Of(115)), SystemColors{});
+    pictures.SetColorCellsPicture(ColorCellsPicture(z));
+    const int tip = z.Of(18) - 1;
+    for (int level = 0; level <= 2; ++level) {
+      pictures.DrawSpeedBar(graphics, static_cast<std::int16_t>(level), MakeKnobImage(z), u"F S");
+      const Surface& bar = pictures.SpeedBox();
+      EXPECT_EQ(bar.At(z.Of(level * 56 + 4) - 1, tip), SystemColors{}.face) << dpi << level;
+      for (int at = 0; at <= 2; ++at) {
+        EXPECT_EQ(bar.At(z.Of(at * 56 + 4), tip), at == level ? kBlack : SystemColors{}.face)
+            << dpi << level << at;
+      }
+    }
+    for (std::size_t cell = 0; cell <= 3; ++cell) {
+      pictures.DrawColorMark(1, static_cast<std::int32_t>(cell));
+      const Surface& a = pictures.ColorArea(1);
+      const int left = static_cast<int>(cell) * 16 + 1;
+      EXPECT_EQ(a.At(z.Of(left), z.Of(1)), kColorMarkGreen) << dpi << cell;
+      EXPECT_EQ(a.At(z.Of(left + 16) - 1, z.Of(16) - 1), kColorMarkGreen) << dpi << cell;
+      EXPECT_EQ(a.At(z.Of(left + 15) - 1, z.Of(8)), kColorMarkGreen) << dpi << cell;
+      EXPECT_EQ(a.At(z.Of(left + 2), z.Of(3)), kBlack) << dpi << cell;
+      EXPECT_EQ(a.At(z.Of((left + 16) % 64), z.Of(1)), kBlack) << dpi << cell;
+      EXPECT_EQ(a.At(z.Of(left + 7), z.Of(7)), ColorTable[cell]) << dpi << cell;
     }
   }
 }
 
-TEST(WindowDrawing, GreenFrameSurroundsTheChosenCellOnly) {
-  for (const int dpi : kDpis) {
-    Drawn d(dpi);
-    const DisplayScale s = d.s;
-    const Surface cells = ColorCellsPicture(s);
-    for (int box = 0; box < 2; ++box) {
-      for (int cell = 0; cell <= 3; ++cell) {
-        d.pictures.DrawColorMark(box, cell);
-        const Surface& a = d.pictures.ColorArea(box);
-        const int left = cell * 16 + 1;
-        EXPECT_EQ(a.At(s.Of(left), s.Of(1)), kColorMarkGreen) << dpi << cell;
-        EXPECT_EQ(a.At(d.Last(left + 15), d.Last(15)), kColorMarkGreen) << dpi << cell;
-        EXPECT_EQ(a.At(s.Of(left + 7), s.Of(1)), kColorMarkGreen) << dpi << cell;
-        EXPECT_EQ(a.At(s.Of(left), s.Of(8)), kColorMarkGreen) << dpi << cell;
-        EXPECT_EQ(a.At(d.Last(left + 14), s.Of(8)), kColorMarkGreen) << dpi << cell;  // 2 wide
-        EXPECT_EQ(a.At(s.Of(left + 2), s.Of(3)), kBlack) << dpi << cell;
-        EXPECT_EQ(a.At(s.Of(left + 7), 0), kBlack) << dpi << cell;
-        EXPECT_EQ(a.At(s.Of(left + 7), s.Of(16)), kBlack) << dpi << cell;
-        const Point dot = s.Of(Point{cell * 16 + 11, 7});
-        EXPECT_EQ(a.At(dot.x, dot.y), cells.At(dot.x, dot.y)) << dpi << cell;
-        for (int other = 0; other <= 3; ++other) {
-          if (other != cell) {
-            EXPECT_EQ(a.At(s.Of(other * 16 + 1), s.Of(1)), kBlack) << dpi << cell << other;
-          }
-        }
-        const Rect at = d.pictures.Layout().colorAreas[box];
-        EXPECT_EQ(d.pictures.Client().At(at.left + s.Of(left), at.top + s.Of(1)), kColorMarkGreen);
-      }
+// Wherever the mask is black the knob must be white, or ORing the mask and
+// ANDing the knob would smear the box.
+TEST(WindowDrawing, KnobIsWhiteWhereverItsMaskIsBlack) {
+  const Surface knob = MakeKnobImage();
+  for (int y = 0; y < kKnobHeight; ++y) {
+    for (int x = 0; x < kKnobWidth; ++x) {
+      const Color mask = knob.At(kKnobMaskColumn + x, y);
+      EXPECT_TRUE(mask == kWhite || (mask == kBlack && knob.At(x, y) == kWhite)) << x << "," << y;
     }
   }
 }

@@ -1,115 +1,143 @@
+// The form: the tray's notifications and icon, Exit, a restarted shell, and
+// the settings window's presses, drags, closing click and link.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/form.h"
 #include "fake/fake_platform.h"
+#include "unit/question_test_records.h"
 #include "window/window_layout.h"
 
 namespace kx {
 namespace {
 
-// The form loaded as the program loads it on a screen of `dpi`, with the
-// points of the window's parts in its client pixels.
-struct LoadedWindow {
+// The form loaded as the program loads it on a screen of `dpi`.
+struct Loaded {
   fake::FakePlatform fake;
   Platform platform = fake.Services();
   basRuvoZava module;
   std::optional<frmRuvoZava> form;
 
-  explicit LoadedWindow(std::string ini = {}, int dpi = 96) {
+  explicit Loaded(int dpi = 96, int twipsPerPixel = 15, const std::string& moreIni = {}) {
     module.Scale = DisplayScale{dpi};
-    fake.window.outerSize = Point{module.Scale.Of(280) + 6, 124};
+    module.TwipsPerPixelX = module.TwipsPerPixelY = twipsPerPixel;
     module.IniPath = u"C:\\KX\\KXT.ini";
-    if (!ini.empty()) fake.files.contents[module.IniPath] = std::move(ini);
+    fake.files.contents[u"C:\\KX\\q.kxd"] = testing::Record(u"ABCD", u"XY");
+    fake.files.contents[module.IniPath] = "[FilePath]\r\nKX_FILE=C:\\KX\\q.kxd\r\n" + moreIni;
     form.emplace(platform, module);
+    fake.window.onUnload = [this] { form->Form_Unload(); };
     form->Form_Load();
   }
-  ~LoadedWindow() { form->Form_Unload(); }
+  ~Loaded() { form->Form_Unload(); }
 
-  // Where a design point of a box lies at the window's scale.
-  Point In(Rect box, int x, int y) const {
-    const Point in = module.Scale.Of(Point{x, y});
-    return {box.left + in.x, box.top + in.y};
+  // The shell's notification: the message number as x pixels, in twips.
+  void Notify(int message, float off = 0) {
+    form->Form_MouseMove(0, 0, static_cast<float>(message * module.TwipsPerPixelX) + off, 0);
   }
-  Point Speed(int x, int y = 20) const {
-    return In(MakeWindowLayout(module.Scale, 0).speedBox, x, y);
+  void Ticks(int count) {
+    for (int i = 0; i < count; ++i) form->Timer1_Timer();
   }
-  Point Colour(int box, int x, int y = 8) const {
-    return In(MakeWindowLayout(module.Scale, 0).colorAreas[box], x, y);
+  // Client pixels of a design point in the speed box or a colour box.
+  Point In(int box, int x, int y = 8) const {
+    const WindowLayout l = MakeWindowLayout(module.Scale, 0);
+    const Rect r = box < 0 ? l.speedBox : l.colorAreas[box];
+    return {r.left + module.Scale.Of(x), r.top + module.Scale.Of(y)};
   }
   void Press(Point p, int button = kLeftButton) { form->ClientMouseDown(p, button, 0); }
   void Move(Point p, int buttons = 0) { form->ClientMouseMove(p, buttons, 0); }
-  const std::string& Ini() { return fake.files.contents[module.IniPath]; }
 };
 
-TEST(SettingsWindow, LoadResizesTheWindowWhileHidden) {
-  LoadedWindow w;
-  EXPECT_EQ(w.fake.window.outerSize, (Point{286, 121}));  // 2100 twips less the caption
-  EXPECT_FALSE(w.fake.window.visible);
+// Only whole pixels that are one of the three messages act.
+TEST(Tray, NotificationsSkipShowTheSettingsAndOpenThePopup) {
+  Loaded w(96, 12, "[COLOR]\r\nQUESTION=3\r\nANSWER=2\r\n");
+  w.Ticks(2);
+  for (int message : {0x200, 0x202, 0x205, 0x206, 0x207, 0x208, 0x209, 100}) w.Notify(message);
+  w.Notify(349, 11);        // real movement: no whole number of pixels
+  w.Notify(516 * 15 / 12);  // 516 at 15 twips is another number
+  EXPECT_EQ(w.fake.window.popups + w.fake.window.visible, 0);
+  EXPECT_EQ(w.form->Ticker()->TrayCanvas().At(15, 5), ColorTable[3]);
+  w.Notify(kWmLButtonDown);
+  w.Ticks(1);
+  EXPECT_EQ(w.fake.graphics.glyphsDrawn, (std::vector<std::u16string>{u"A", u"X"}));
+  EXPECT_EQ(w.form->Ticker()->TrayCanvas().At(15, 5), ColorTable[2]);
+  w.Notify(kWmRButtonDown, 11.4f);  // a little off: still 516
+  EXPECT_EQ(w.fake.window.popups, 1);
+  w.Notify(kWmLButtonDblClk);
+  EXPECT_TRUE(w.fake.window.visible && !w.form->MenuVisible());
 }
 
-constexpr int kDpis[] = {96, 120, 144, 192};
+// The previous icon lives until the shell has its successor, then goes; an
+// icon that cannot be built leaves the last one in the tray, and a restarted
+// shell gets that one back. Exit stops the timer and removes the icon once;
+// a stray tick or shell restart after it brings nothing back.
+TEST(Tray, EachTickHandsTheShellOneNewIconUntilExit) {
+  Loaded w;
+  std::vector<int> liveAtModify;
+  w.fake.tray.onModify = [&] { liveAtModify.push_back(w.fake.graphics.liveIcons); };
+  w.Ticks(300);
+  EXPECT_EQ(std::count(liveAtModify.begin() + 1, liveAtModify.end(), 2), 299);
+  EXPECT_EQ(w.fake.graphics.liveIcons, 1);
+  const auto* shown = dynamic_cast<const fake::FakeIcon*>(w.fake.tray.calls.back().data.icon);
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->Picture(), w.form->Ticker()->Picture1());
+  w.fake.graphics.failIcons = true;
+  w.Ticks(3);
+  w.form->TaskbarCreated();
+  EXPECT_EQ(w.fake.tray.calls.size(), 302u);
+  EXPECT_EQ(w.fake.tray.calls.back().data.icon, shown);
+  const int stopsBefore = w.fake.timer.stops;
+  w.form->PopUp_Click(kPopUpExit);
+  w.form->Timer1_Timer();
+  w.form->TaskbarCreated();
+  EXPECT_EQ(w.fake.timer.stops - stopsBefore, 1);
+  EXPECT_EQ(w.fake.graphics.liveIcons, 0);
+  EXPECT_EQ(w.fake.tray.calls.size(), 303u);
+  EXPECT_EQ(w.fake.tray.calls.back().kind, "delete");
+}
 
-// At every scale a press lands on the level and cell it would at 100 %.
-TEST(SettingsWindow, SliderTakesAnyButtonButDragsOnlyWithTheLeftInsideTheBox) {
-  for (const int dpi : kDpis) {
-    LoadedWindow w({}, dpi);
+// At every scale a press lands on the level and cell it would at 100 %, and
+// only the left button alone drags the knob, inside the box.
+TEST(SettingsWindow, PressesAndDragsLandOnTheSameLevelAndCellAtEveryScale) {
+  for (const int dpi : {96, 120, 144, 192}) {
+    Loaded w(dpi);
     const struct {
-      Point at;
-      int button;  // 0: a move with the left button held
-      int level;
-    } steps[] = {
-        {w.Speed(43), kLeftButton, 1}, {w.Speed(86), kMiddleButton, 2},
-        {w.Speed(0), kRightButton, 0}, {w.Speed(42), kLeftButton, 0},
-        {w.Speed(50), 0, 1},           {w.Speed(200), 0, 1},
-        {w.Speed(100, 41), 0, 1},      {w.Speed(100), 0, 2},
-    };
+      int x, y, button, level;  // button 0: a move with the left button held
+    } steps[] = {{43, 20, kLeftButton, 1}, {86, 20, kMiddleButton, 2},
+                 {0, 20, kRightButton, 0}, {42, 20, kLeftButton, 0},
+                 {50, 20, 0, 1},           {200, 20, 0, 1},
+                 {100, 41, 0, 1},          {100, 20, 0, 2}};
     for (const auto& s : steps) {
-      if (s.button != 0)
-        w.Press(s.at, s.button);
-      else
-        w.Move(s.at, kLeftButton);
-      EXPECT_EQ(w.form->settings.SpeedLevel, s.level) << dpi << " " << s.at.x << "," << s.at.y;
+      s.button ? w.Press(w.In(-1, s.x, s.y), s.button) : w.Move(w.In(-1, s.x, s.y), kLeftButton);
+      EXPECT_EQ(w.form->settings.SpeedLevel, s.level) << dpi << " " << s.x << "," << s.y;
     }
-    w.Move(w.Speed(100), kLeftButton | kRightButton);
-    w.Move(w.Speed(10));  // released
-    EXPECT_EQ(w.form->settings.SpeedLevel, 2);
-    EXPECT_EQ(w.fake.files.writes, 0);  // nothing is saved before the closing click
+    w.Move(w.In(-1, 10, 20), kLeftButton | kRightButton);
+    EXPECT_EQ(w.form->settings.SpeedLevel, 2) << dpi;
+    for (const auto& [x, cell] : {std::pair{15, 0}, {16, 1}, {47, 2}, {65, 3}}) {
+      w.Press(w.In(0, x), kRightButton);
+      EXPECT_EQ(w.form->settings.QuestionColor, cell) << dpi << " " << x;
+    }
   }
 }
 
-TEST(SettingsWindow, ColourCellsSetTheirOwnSelector) {
-  for (const int dpi : kDpis) {
-    LoadedWindow w({}, dpi);
-    const struct { int x, cell; } cases[] = {{16, 1}, {15, 0}, {47, 2}, {65, 3}};
-    for (const auto& c : cases) {
-      w.Press(w.Colour(0, c.x), kRightButton);
-      EXPECT_EQ(w.form->settings.QuestionColor, c.cell) << dpi << " " << c.x;
-    }
-    w.Press(w.Colour(1, 40));
-    EXPECT_EQ(w.form->settings.AnswerColor, 2) << dpi;
-    EXPECT_EQ(w.form->settings.QuestionColor, 3) << dpi;
-  }
-}
-
-TEST(SettingsWindow, ClosingClickSavesHidesAndAppliesTheSpeedOnlyOnTheBackground) {
-  LoadedWindow w;  // no settings file: the first close writes all three keys
+TEST(SettingsWindow, ClosingClickSavesWhatChangedAndAppliesTheSpeed) {
+  Loaded w;  // no settings yet: the first close writes all three keys
   w.fake.window.Show();
-  w.fake.timer.SetEnabled(true);
   // Frames, labels, borders and the emblem do not close.
-  for (const Point p : {Point{5, 30}, Point{133, 60}, Point{265, 60}, Point{160, 45},
-                        Point{192, 38}, Point{5, 5}, Point{10, 100}}) {
-    w.Press(p);
-    EXPECT_TRUE(w.fake.window.visible) << p.x << "," << p.y;
-  }
-  w.Press(w.Speed(110));
+  for (const Point p : {Point{5, 30}, Point{160, 45}, Point{192, 38}, Point{5, 5}}) w.Press(p);
+  EXPECT_TRUE(w.fake.window.visible);
+  w.Press(w.In(-1, 110, 20));
+  w.Press(w.In(1, 40));
   w.Press({200, 5}, kRightButton);  // the title band
-  EXPECT_FALSE(w.fake.window.visible);
-  EXPECT_TRUE(w.form->MenuVisible());
+  EXPECT_TRUE(!w.fake.window.visible && w.form->MenuVisible() && w.fake.timer.Enabled());
   EXPECT_EQ(w.fake.timer.Interval(), 150);
-  EXPECT_TRUE(w.fake.timer.Enabled());
-  EXPECT_EQ(w.Ini(), "[SCROLL]\r\nSPEED=2\r\n[COLOR]\r\nQUESTION=0\r\nANSWER=1\r\n");
+  EXPECT_EQ(
+      w.fake.files.contents[w.module.IniPath],
+      "[FilePath]\r\nKX_FILE=C:\\KX\\q.kxd\r\n[SCROLL]\r\nSPEED=2\r\n[COLOR]\r\nQUESTION=0\r\n"
+      "ANSWER=2\r\n");
   w.Press({270, 100}, kMiddleButton);  // nothing changed since: no second write
   EXPECT_EQ(w.fake.files.writes, 1);
 }
@@ -117,16 +145,18 @@ TEST(SettingsWindow, ClosingClickSavesHidesAndAppliesTheSpeedOnlyOnTheBackground
 // The shell's notifications reach the window as moves with x = the mouse
 // message and a word that reads as the left button held. While a press on
 // the window holds the mouse, its moves are no notifications, wherever they
-// pass; once the capture ends, notifications arrive again.
-TEST(SettingsWindow, DragsReadNoTrayMessagesButTrayMessagesArriveAfterThem) {
-  LoadedWindow w;
-  for (const Point p : {w.Speed(30), w.Colour(0, 20), Point{5, 30}}) {
+// pass; once the capture ends, notifications arrive again. From 200 % the
+// window is wider than the message numbers: a plain move is none either.
+TEST(SettingsWindow, DragsAndPlainMovesReadNoTrayMessages) {
+  Loaded w(192);
+  for (const int y : {1, 10, 200}) w.Move({kWmRButtonDown, y});
+  EXPECT_EQ(w.fake.window.popups, 0);
+  for (const Point p : {w.In(-1, 30, 20), w.In(0, 20), Point{5, 30}}) {
     for (const int button : {kLeftButton, kRightButton}) {
       w.fake.window.Hide();
       w.Press(p, button);
-      for (const int x : {kWmLButtonDown, kWmLButtonDblClk, kWmRButtonDown}) {
+      for (const int x : {kWmLButtonDown, kWmLButtonDblClk, kWmRButtonDown})
         w.Move({x, p.y}, button);
-      }
       EXPECT_FALSE(w.fake.window.visible || w.fake.window.popups) << p.x << "," << p.y;
       w.form->ClientCaptureEnded();
       w.Move({kWmLButtonDblClk, 0}, kLeftButton);
@@ -135,39 +165,17 @@ TEST(SettingsWindow, DragsReadNoTrayMessagesButTrayMessagesArriveAfterThem) {
   }
 }
 
-// From 200 % the window is wider than the message numbers: a plain move
-// across it is no notification.
-TEST(SettingsWindow, PlainMovesAcrossAWideWindowAreNoTrayMessages) {
-  LoadedWindow w({}, 192);
-  for (const int y : {1, 10, 200}) w.Move({kWmRButtonDown, y});
-  EXPECT_EQ(w.fake.window.popups, 0);
-  w.Move({kWmRButtonDown, 0}, kLeftButton);
-  EXPECT_EQ(w.fake.window.popups, 1);
-}
-
 TEST(SettingsWindow, LinkOpensTheAddressAndLightsUpUnderThePointer) {
-  LoadedWindow w;
-  const Point link{20, 100};
-  EXPECT_TRUE(w.form->ShowsHandCursor(link));
-  EXPECT_FALSE(w.form->ShowsHandCursor({20, 80}));
+  Loaded w;
   w.form->ClientClick({20, 80});
-  w.form->ClientClick(link);
+  w.form->ClientClick({20, 100});
   EXPECT_EQ(w.fake.window.openedAddresses,
             std::vector<std::u16string>{u"http://www.kxquiz.example"});
-  const auto colour = [&] { return w.form->ClientPicture().At(8, 96); };
-  w.Move(link);
-  EXPECT_EQ(colour(), kLinkMagenta);
-  w.Move({5, 30});  // onto a frame: stays lit
-  EXPECT_EQ(colour(), kLinkMagenta);
-  w.Move({270, 100});  // the bare background
-  EXPECT_EQ(colour(), kLinkBlue);
-  w.Move(link);
-  w.form->Form_MouseMove(0, 0, static_cast<float>(kWmMouseMove), 0);  // a tray message
-  EXPECT_EQ(colour(), kLinkBlue);
-  // Tray messages arrive many times a second: no redraw while nothing changes.
-  const int refreshes = w.fake.window.refreshes;
-  w.form->Form_MouseMove(0, 0, static_cast<float>(kWmMouseMove), 0);
-  EXPECT_EQ(w.fake.window.refreshes, refreshes);
+  w.Move({20, 100});
+  EXPECT_TRUE(w.form->ShowsHandCursor({20, 100}) && !w.form->ShowsHandCursor({20, 80}));
+  EXPECT_EQ(w.form->ClientPicture().At(8, 96), kLinkMagenta);
+  w.Notify(kWmMouseMove);
+  EXPECT_EQ(w.form->ClientPicture().At(8, 96), kLinkBlue);
 }
 
 }  // namespace
