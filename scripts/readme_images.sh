@@ -37,7 +37,8 @@ xdotool mousemove 500 300
 # Three pictures per 100 ms tick, taken inside the session; repeats of the
 # same picture are dropped below, leaving one frame per tick.
 n=600
-probe capture "${icon[@]}" $n 30 "$(win_path "$frames")\\" >/dev/null
+cp "$build/tools/capture/kx_capture.exe" "$app/"
+wine kx_capture.exe "${icon[@]}" $n 30 "$(win_path "$frames")\\" >/dev/null
 kept=()
 hashes=()
 previous=

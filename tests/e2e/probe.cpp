@@ -12,9 +12,6 @@
 //   probe client TITLE         "x y width height" of that window's client area
 //   probe tray                 "x y width height" of the first tray icon
 //   probe menu                 "x y width height" of the open popup menu
-//   probe capture X Y W H COUNT MS PREFIX
-//                              COUNT pictures of that area, one every MS ms, as
-//                              PREFIX0000.ppm and on (for scripts/readme_images.sh)
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -156,58 +153,6 @@ int Menu() {
   return 0;
 }
 
-// Screenshots from inside the session, fast enough to catch every tick of
-// the ticker; written as binary PPM, which any image tool reads.
-int Capture(int x, int y, int width, int height, int count, int milliseconds,
-            const std::wstring& prefix) {
-  if (width <= 0 || height <= 0 || count <= 0) return 2;
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  const auto pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-  int result = 0;
-  const DWORD first = GetTickCount();
-  DWORD last = first;
-  for (int n = 0; n < count && result == 0; ++n) {
-    last = GetTickCount();
-    BitBlt(memory, 0, 0, width, height, screen, x, y, SRCCOPY);
-    GdiFlush();
-    std::string ppm = "P6\n" + std::to_string(width) + " " + std::to_string(height) + "\n255\n";
-    const auto* bgrx = static_cast<const unsigned char*>(bits);
-    for (std::size_t i = 0; i < pixels; ++i) {
-      ppm += static_cast<char>(bgrx[i * 4 + 2]);
-      ppm += static_cast<char>(bgrx[i * 4 + 1]);
-      ppm += static_cast<char>(bgrx[i * 4]);
-    }
-    wchar_t number[8] = {};
-    swprintf(number, 8, L"%04d", n);
-    const HANDLE file = CreateFileW((prefix + number + L".ppm").c_str(), GENERIC_WRITE, 0, nullptr,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    if (file == INVALID_HANDLE_VALUE ||
-        !WriteFile(file, ppm.data(), static_cast<DWORD>(ppm.size()), &written, nullptr)) {
-      result = 1;
-    }
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    Sleep(static_cast<DWORD>(milliseconds));
-  }
-  Print(std::to_wstring(last - first));
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return result;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -217,10 +162,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"menu") return Menu();
   if (argc < 3) return 2;
   if (command == L"client") return Client(argv[2]);
-  if (command == L"capture" && argc >= 9) {
-    return Capture(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]),
-                   _wtoi(argv[7]), argv[8]);
-  }
   if (command == L"window") return Window(argv[2]);
   if (command == L"box-text") return BoxText(argv[2]);
   if (command == L"press-ok") return PressOk(argv[2]);
