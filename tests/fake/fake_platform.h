@@ -67,18 +67,15 @@ class FakeFiles final : public Files {
 
 class FakeTimer final : public Timer {
  public:
-  void SetInterval(int milliseconds) override { interval_ = milliseconds; }
-  int Interval() const override { return interval_; }
-  void SetEnabled(bool enabled) override {
-    enabled_ = enabled;
-    if (!enabled) ++stops;
+  void SetInterval(int milliseconds) override { interval = milliseconds; }
+  int Interval() const override { return interval; }
+  void SetEnabled(bool on) override {
+    stops += !on;  // every stop counts, even of a stopped timer
+    enabled = on;
   }
-  bool Enabled() const override { return enabled_; }
-  int stops = 0;
-
- private:
-  int interval_ = 0;
-  bool enabled_ = false;
+  bool Enabled() const override { return enabled; }
+  int interval = 0, stops = 0;
+  bool enabled = false;
 };
 
 struct TrayCall {

@@ -148,8 +148,9 @@ TEST(Tray, EachTickHandsTheShellOneNewIconUntilExit) {
   EXPECT_EQ(std::count(liveAtModify.begin() + 1, liveAtModify.end(), 2), 299);
   EXPECT_EQ(w.fake.graphics.liveIcons, 1);
   const auto* shown = dynamic_cast<const fake::FakeIcon*>(w.fake.tray.calls.back().data.icon);
-  ASSERT_NE(shown, nullptr);
-  EXPECT_EQ(shown->Picture(), w.form->Ticker()->Picture1());
+  const TickerEngine* ticker = w.form->Ticker();
+  ASSERT_TRUE(shown && ticker);
+  EXPECT_EQ(shown->Picture(), ticker->Picture1());
   w.fake.graphics.failIcons = true;
   w.Ticks(3);
   w.form->TaskbarCreated();
