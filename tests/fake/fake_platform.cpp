@@ -1,12 +1,13 @@
 #include "fake/fake_platform.h"
 
-#include <algorithm>
+#include <new>
 #include <stdexcept>
 
 #include "text/cp932.h"
 
 namespace kx::fake {
 
+// A switch rather than a table: the compiler then names any id left out.
 std::u16string FakeStringTable::Text(StringId id) const {
   switch (id) {
     case StringId::kAppTitle: return u"KX_RuvoZava";
@@ -34,8 +35,8 @@ std::u16string FakeStringTable::Text(StringId id) const {
 }
 
 int FakeDialogs::MessageBox(std::u16string_view text, std::u16string_view, std::uint32_t) {
-  messages.push_back({std::u16string(text)});
-  if (onMessage) onMessage(messages.back());
+  messages.emplace_back(text);
+  if (onMessage) onMessage();
   return kIdOk;
 }
 
@@ -49,6 +50,7 @@ std::optional<std::u16string> FakeDialogs::OpenFile(const OpenFileRequest& reque
 
 std::optional<std::string> FakeFiles::ReadWhole(std::u16string_view path) {
   const auto found = contents.find(std::u16string(path));
+  if (found != contents.end() && huge.contains(found->first)) throw std::bad_alloc();
   if (found == contents.end() || unreadable.contains(found->first)) return std::nullopt;
   return found->second;
 }
@@ -60,20 +62,9 @@ std::optional<std::uint64_t> FakeFiles::Length(std::u16string_view path) {
 }
 
 bool FakeFiles::ReplaceWhole(std::u16string_view path, std::string_view bytes) {
-  const std::u16string key(path);
-  if (readOnly.contains(key)) return false;
+  if (readOnly.contains(std::u16string(path))) return false;
   ++writes;
-  contents[key] = std::string(bytes);
-  return true;
-}
-
-int FakeTray::Count(const std::string& kind) const {
-  return static_cast<int>(std::ranges::count(calls, kind, &TrayCall::kind));
-}
-
-bool FakeTray::Call(const std::string& kind, const TrayData& data) {
-  if (kind == "modify" && onModify) onModify();
-  calls.push_back({kind, data});
+  contents[std::u16string(path)] = std::string(bytes);
   return true;
 }
 
@@ -89,13 +80,6 @@ int FakeGraphics::DrawText(Surface& target, Point at, std::u16string_view text, 
   const int width = 7 * static_cast<int>(text.size());
   target.FillRect(Rect{at.x, at.y, at.x + width, at.y + 1}, color);
   return width;
-}
-
-float FakeRandom::Next() {
-  if (values.empty()) return 0.0f;
-  const float value = values.front();
-  values.pop_front();
-  return value;
 }
 
 }  // namespace kx::fake

@@ -19,21 +19,17 @@ class FakeStringTable final : public StringTable {
   std::u16string Text(StringId id) const override;
 };
 
-struct ShownMessage {
-  std::u16string text;
-};
-
 class FakeDialogs final : public Dialogs {
  public:
   int MessageBox(std::u16string_view text, std::u16string_view title, std::uint32_t style) override;
   std::optional<std::u16string> OpenFile(const OpenFileRequest& request) override;
 
-  std::vector<ShownMessage> messages;
+  std::vector<std::u16string> messages;
   // Answers of the open-file dialog, one per opening; empty optional: cancel.
   std::deque<std::optional<std::u16string>> fileAnswers;
   std::vector<OpenFileRequest> fileRequests;
   // Runs while a message box is open.
-  std::function<void(const ShownMessage&)> onMessage;
+  std::function<void()> onMessage;
 };
 
 class FakeEnvironment final : public Environment {
@@ -65,23 +61,21 @@ class FakeFiles final : public Files {
   std::set<std::u16string> unreadable;    // exist, but reads fail
   std::set<std::u16string> unmeasurable;  // exist, but length fails
   std::set<std::u16string> readOnly;      // writes fail
+  std::set<std::u16string> huge;          // reads run out of memory
   int writes = 0;
 };
 
 class FakeTimer final : public Timer {
  public:
-  void SetInterval(int milliseconds) override { interval_ = milliseconds; }
-  int Interval() const override { return interval_; }
-  void SetEnabled(bool enabled) override {
-    enabled_ = enabled;
-    if (!enabled) ++stops;
+  void SetInterval(int milliseconds) override { interval = milliseconds; }
+  int Interval() const override { return interval; }
+  void SetEnabled(bool on) override {
+    stops += !on;  // every stop counts, even of a stopped timer
+    enabled = on;
   }
-  bool Enabled() const override { return enabled_; }
-  int stops = 0;
-
- private:
-  int interval_ = 0;
-  bool enabled_ = false;
+  bool Enabled() const override { return enabled; }
+  int interval = 0, stops = 0;
+  bool enabled = false;
 };
 
 struct TrayCall {
@@ -93,15 +87,20 @@ struct TrayCall {
 class FakeTray final : public TrayShell {
  public:
   bool Add(const TrayData& data) override { return Call("add", data); }
-  bool Modify(const TrayData& data) override { return Call("modify", data); }
+  bool Modify(const TrayData& data) override {
+    if (onModify) onModify();
+    return Call("modify", data);
+  }
   bool Delete(const TrayData& data) override { return Call("delete", data); }
-  int Count(const std::string& kind) const;
 
   std::vector<TrayCall> calls;
   std::function<void()> onModify;
 
  private:
-  bool Call(const std::string& kind, const TrayData& data);
+  bool Call(const std::string& kind, const TrayData& data) {
+    calls.push_back({kind, data});
+    return true;
+  }
 };
 
 class FakeIcon final : public Icon {
@@ -164,7 +163,11 @@ class FakeWindowHost final : public WindowHost {
 class FakeRandom final : public RandomSource {
  public:
   void SeedFromClock() override {}
-  float Next() override;
+  float Next() override {
+    const float value = values.empty() ? 0.0f : values.front();
+    if (!values.empty()) values.pop_front();
+    return value;
+  }
 
   std::deque<float> values;
 };
@@ -182,9 +185,6 @@ struct FakePlatform {
 
   Platform Services() {
     return Platform{strings, dialogs, environment, files, timer, tray, graphics, window, random};
-  }
-  Platform With(Files& other) {
-    return Platform{strings, dialogs, environment, other, timer, tray, graphics, window, random};
   }
 };
 

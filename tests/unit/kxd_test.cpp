@@ -14,6 +14,7 @@
 #include "quiz_dump.h"
 #include "text/cp932.h"
 #include "text/utf16.h"
+#include "unit/question_test_records.h"
 
 namespace kx {
 namespace {
@@ -27,18 +28,14 @@ std::string Repeat(std::string_view piece, int times) {
 TEST(KxdBuild, RecordsHaveTheFixedLayoutAndDumpGivesTheInputBack) {
   // 2 + 143 x 2 = 288 bytes, the last character double-byte and ending on byte 288.
   const std::string rows = "ab" + Repeat("あ", 143) + "," + Repeat("ｱ", 60) + "\n" +
-                           "\"commas, inside\",\"say \"\"hi\"\"\"\n「ＪＩＳ」～①Ⅱ㈱,≒∵\n";
+                           "\"commas, inside\",\"say \"\"hi\"\"\"\n「ＪＩＳ」～①Ⅱ㈱,≒∵\nfact,\n";
   const BuiltQuiz quiz = BuildQuiz(rows, ',');
   ASSERT_TRUE(quiz.refusals.empty()) << quiz.refusals[0].message;
-  ASSERT_EQ(quiz.records.size(), 3u * kRecordSize);
+  ASSERT_EQ(quiz.records.size(), 4u * kRecordSize);
   EXPECT_EQ(quiz.records.substr(286, 2), "\x82\xA0");
   EXPECT_EQ(quiz.records.substr(288, 60), std::string(60, '\xB1'));
   EXPECT_EQ(quiz.records.substr(348, 3), " \r\n");
-  EXPECT_EQ(DumpQuiz(quiz.records).csv, "question,answer\n" + rows);
-  // A header in either language, blank rows, a trailing empty column, spaces
-  // around fields, and an empty answer: a statement, the question alone.
-  EXPECT_EQ(DumpQuiz(BuildQuiz("問題,解答\n\n q , a \n,\nq2,a2,\nfact,  \n", ',').records).csv,
-            "question,answer\nq,a\nq2,a2\nfact,\n");
+  EXPECT_EQ(DumpQuiz(quiz.records).csv, "question,answer\n" + rows);  // "fact": a statement
 }
 
 TEST(KxdBuild, RefusalsNameTheRowTheFieldAndTheReason) {
@@ -70,14 +67,7 @@ TEST(KxdBuild, RefusalsNameTheRowTheFieldAndTheReason) {
   }
 }
 
-// A well-formed record from code page 932 bytes, byte 349 and line end as given.
-std::string Record(std::string_view question, std::string_view answer, std::string end = " \r\n") {
-  std::string record(question);
-  record.resize(kQuestionBytes, ' ');
-  record += answer;
-  record.resize(kLineBytes - 1, ' ');
-  return record + end;
-}
+using testing::RawRecord;
 
 TEST(KxdCheck, FindsEachKindOfDefect) {
   const std::string x286(286, 'x');
@@ -86,22 +76,22 @@ TEST(KxdCheck, FindsEachKindOfDefect) {
     std::vector<std::string> problems;
   } cases[] = {
       // Byte 349 is never read; 0x81 0x45 is the converters' stand-in, a real character.
-      {Record(x286 + "\x82\xA0", "\xB1\xB2", "7\r\n") + Record("\x81\x45", "A"), {}},
-      {Record(x286 + "x\x82", "A"),
+      {RawRecord(x286 + "\x82\xA0", "\xB1\xB2", "7\r\n") + RawRecord("\x81\x45", "A"), {}},
+      {RawRecord(x286 + "x\x82", "A"),
        {"q.kxd: record 1: question: a double-byte character is cut at byte 288 (lead byte 0x82)"}},
-      {Record("Q", std::string(59, 'y') + "\x88"),
+      {RawRecord("Q", std::string(59, 'y') + "\x88"),
        {"q.kxd: record 1: answer: a double-byte character is cut at byte 348 (lead byte 0x88)"}},
-      {Record("Q", std::string(58, 'a') + "\x82\x88", "\x82\r\n"),
+      {RawRecord("Q", std::string(58, 'a') + "\x82\x88", "\x82\r\n"),
        {"q.kxd: record 1: byte 349 (0x82) is not a single-byte character"}},
-      {Record("a\x85\x40z\xFF", "A") + Record("   ", "A"),
+      {RawRecord("a\x85\x40z\xFF", "A") + RawRecord("   ", "A"),
        {"q.kxd: record 1: question: no code page 932 character: bytes 0x85 0x40 at byte 2 (and "
         "1 more)",
         "q.kxd: record 2: question: empty"}},
-      {Record("Q", "A", "   ") + Record("Question\r\nwith a break", "A"),
+      {RawRecord("Q", "A", "   ") + RawRecord("Question\r\nwith a break", "A"),
        {"q.kxd: record 1: bytes 350-351 are not CR LF",
         "q.kxd: record 2: a CR LF at bytes 9-10 splits the record"}},
       {"", {"q.kxd: empty: no records (the ticker would show its built-in sample)"}},
-      {Record("Q", "A") + "Q2",
+      {RawRecord("Q", "A") + "Q2",
        {"q.kxd: length 353 is not a multiple of 351",
         "q.kxd: record 2: cut short: 2 of 351 bytes"}},
   };
@@ -141,13 +131,13 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
     std::string csv;  // the dump of what was written; empty: the old file stays
     std::string err;
   } cases[] = {
-      {"in.csv", "\xEF\xBB\xBF問題,解答\r\n\"富士山, 日本一\",3776m\r\n", "",
+      {"in.csv", "\xEF\xBB\xBF問題,解答\r\n\"富士山, 日本一\",3776m,\r\n", "",
        "\"富士山, 日本一\",3776m\n", ""},
       {"in.txt", "\xFF\xFE" + EncodeUtf16Le(u"問題\t解答\r\n富士山・高さ\t3776m\r\n"), "",
        "富士山・高さ,3776m\n", "in.txt: read as UTF-16LE\n"},
       {"in.csv", *EncodeCp932(u"富士山・高さ,3776m\r\nｶﾅ,\r\n"), "", "富士山・高さ,3776m\nｶﾅ,\n",
        "in.csv: read as code page 932\n"},
-      {"in.csv", "富士,山\n", "", "富士,山\n", ""},  // UTF-8 that is also code page 932
+      {"in.csv", " 富士 , 山 \n", "", "富士,山\n", ""},  // UTF-8 that is also code page 932
       {"in.csv", "q,\x85\x40\n,a\n", "", "",
        "in.csv:1: answer: invalid UTF-8: byte 0x85 at byte 1 of the field\n"
        "in.csv:2: question: empty; the ticker would have nothing to show\n"

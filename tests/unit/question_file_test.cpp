@@ -1,8 +1,6 @@
 // Question files: the fields of a record, and what loading a file leaves.
 #include <gtest/gtest.h>
 
-#include <new>
-
 #include "app/load_questions.h"
 #include "fake/fake_platform.h"
 #include "question_test_records.h"
@@ -11,22 +9,22 @@
 namespace kx {
 namespace {
 
+using testing::RawRecord;
 using testing::Record;
-using testing::RecordLine;
 
 TEST(RecordFields, FieldsEndAtTheirBytesAndByte349NeverBelongsToTheAnswer) {
   // 143 double-byte characters, then one more ending exactly at byte 288.
   const std::u16string question = std::u16string(143, u'問') + u'端';
-  for (const char byte349 : {'1', '\xB1'}) {
+  for (const char* byte349 : {"1", "\xB1"}) {
     for (const std::u16string& answer : {std::u16string(30, u'答'), std::u16string(u"荒川")}) {
-      const std::string line = RecordLine(question, answer, byte349);
+      const std::string line = Record(question, answer, byte349);
       EXPECT_EQ(QuestionOf(line), question);
       EXPECT_EQ(AnswerOf(line), answer);
     }
   }
-  EXPECT_EQ(AnswerOf(RecordLine(u"問い", u"", '9')), u"");
+  EXPECT_EQ(AnswerOf(Record(u"問い", u"", "9")), u"");
   // Outer spaces are padding; the ideographic space is text.
-  EXPECT_EQ(QuestionOf(RecordLine(u"  \u3000字下げ\u3000 ", u"a")), u"\u3000字下げ\u3000");
+  EXPECT_EQ(QuestionOf(Record(u"  \u3000字下げ\u3000 ", u"a")), u"\u3000字下げ\u3000");
   EXPECT_EQ(AnswerOf(std::string(288, 'q')), u"");
   const std::string bytes = std::string(288, ' ') + testing::Cp932(u"荒川");  // bytes 289-292
   EXPECT_EQ(AnsiField(bytes, 291, 2), u"川");
@@ -34,23 +32,6 @@ TEST(RecordFields, FieldsEndAtTheirBytesAndByte349NeverBelongsToTheAnswer) {
   EXPECT_EQ(ToAnsiTrimmed(u"aé😀b "), "a??b");  // no code page 932 form: one byte each
   EXPECT_EQ(AnsiLength(std::u16string(40000, u'x')), 32767);  // clamped, never negative
 }
-
-// A record from raw code page 932 bytes, which may be no characters at all.
-std::string RawRecord(std::string question) {
-  question.resize(static_cast<std::size_t>(kQuestionBytes), ' ');
-  question += "\x93\x9A";  // 答
-  question.resize(static_cast<std::size_t>(kLineBytes), ' ');
-  return question + "\r\n";
-}
-
-// Reads fail the way a file larger than memory allows makes them fail.
-class OutOfMemoryFiles final : public Files {
- public:
-  std::optional<std::string> ReadWhole(std::u16string_view) override { throw std::bad_alloc(); }
-  std::optional<std::uint64_t> Length(std::u16string_view) override { return 1ull << 40; }
-  bool IsExistingFile(std::u16string_view) override { return true; }
-  bool ReplaceWhole(std::u16string_view, std::string_view) override { return false; }
-};
 
 // One element per CR LF and one for what follows the last; the count leaves
 // out that last element. Files without a CR LF give the sample, silently;
@@ -73,13 +54,14 @@ TEST(LoadQuestions, CountsTheRecordsThatEndInCrLfOrGivesTheSample) {
     std::u16string answer;
   } cases[] = {
       {one + Record(u"  二問目", u"二") + Record(u"三", u""), 3, u"1"},
-      {one + one + "\r\n\r\n" + RecordLine(u"二", u"2"), 4, u"1"},
+      {one + one + "\r\n\r\n" + Record(u"二", u"2", " "), 4, u"1"},
       {"", 0, u"荒川"},
-      {RecordLine(u"一つだけ", u"改行なし"), 0, u"荒川"},
-      {RawRecord("q").substr(0, 350), 0, u"荒川"},
-      {RawRecord("q") + "\x82", 1, u"答"},  // a lone lead byte at the end
-      {RawRecord(std::string(287, 'a') + "\x82"), 1, u"答"},
-      {RawRecord(std::string("\x81\x7F\xA0\xFD\xFF\0a\rb\nc\n\r", 13)) + "\n\r", 1, u"答"},
+      {Record(u"一つだけ", u"改行なし", " "), 0, u"荒川"},
+      {RawRecord("q", "\x93\x9A").substr(0, 350), 0, u"荒川"},
+      {RawRecord("q", "\x93\x9A") + "\x82", 1, u"答"},  // a lone lead byte at the end
+      {RawRecord(std::string(287, 'a') + "\x82", "\x93\x9A"), 1, u"答"},
+      {RawRecord(std::string("\x81\x7F\xA0\xFD\xFF\0a\rb\nc\n\r", 13), "\x93\x9A") + "\n\r", 1,
+       u"答"},
       {std::string(4u << 20, 'x') + "\r\n", 1, std::u16string(60, u'x')},
   };
   for (const auto& c : cases) {
@@ -93,11 +75,11 @@ TEST(LoadQuestions, CountsTheRecordsThatEndInCrLfOrGivesTheSample) {
   EXPECT_TRUE(fake.dialogs.messages.empty());
   fake.files.unreadable.insert(path);
   bool sampleWhileOpen = false;
-  fake.dialogs.onMessage = [&](const fake::ShownMessage&) { sampleWhileOpen = holdsTheSample(); };
+  fake.dialogs.onMessage = [&] { sampleWhileOpen = holdsTheSample(); };
   EXPECT_FALSE(LoadQuestions(fake.Services(), module));
   EXPECT_TRUE(sampleWhileOpen);
-  OutOfMemoryFiles huge;
-  EXPECT_FALSE(LoadQuestions(fake.With(huge), module));
+  fake.files.huge.insert(path);  // as a file larger than memory allows makes reads fail
+  EXPECT_FALSE(LoadQuestions(fake.Services(), module));
   EXPECT_TRUE(holdsTheSample());
   EXPECT_EQ(fake.dialogs.messages.size(), 2u);
   EXPECT_EQ(fake.files.writes, 0);  // the loader never creates a file

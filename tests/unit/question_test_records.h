@@ -16,18 +16,19 @@ inline std::string Cp932(std::u16string_view text) {
   return bytes.value_or(std::string());
 }
 
-// One record without its CR LF: 349 bytes when the texts fit.
-inline std::string RecordLine(std::u16string_view question, std::u16string_view answer,
-                              char byte349 = ' ') {
-  std::string line = Cp932(question);
-  line.resize(kQuestionBytes, ' ');
-  line += Cp932(answer);
-  line.resize(kQuestionBytes + kAnswerBytes, ' ');
-  return line + byte349;
+// A record from raw bytes, which may be no characters at all; `end` is byte
+// 349 and the line end.
+inline std::string RawRecord(std::string question, std::string_view answer,
+                             std::string_view end = " \r\n") {
+  question.resize(kQuestionBytes, ' ');
+  question += answer;
+  question.resize(kLineBytes - 1, ' ');
+  return question += end;
 }
 
-inline std::string Record(std::u16string_view question, std::u16string_view answer) {
-  return RecordLine(question, answer) + "\r\n";
+inline std::string Record(std::u16string_view question, std::u16string_view answer,
+                          std::string_view end = " \r\n") {
+  return RawRecord(Cp932(question), Cp932(answer), end);
 }
 
 }  // namespace kx::testing

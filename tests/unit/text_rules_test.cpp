@@ -1,18 +1,39 @@
-// Text rules the binding applies: the tray tip cut and the choice of a
-// stand-in font face.
+// Text rules: code page 932 (these hold for both converters: iconv natively,
+// the platform's under Wine), messages and paths, the tray tip cut and the
+// choice of a stand-in font face.
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "app/messages.h"
+#include "fake/fake_platform.h"
 #include "forms/font_choice.h"
+#include "text/cp932.h"
+#include "text/spaces.h"
 #include "ticker/tray_tip.h"
 
 namespace kx {
 namespace {
 
+TEST(Cp932, RoundTripsAndRefusesWhatHasNoForm) {
+  const std::u16string text = u"ＭＳ ゴシック ﾌｧｲﾙ abc 一〇九？\u3000～";
+  EXPECT_EQ(DecodeCp932(EncodeCp932(text).value_or("")), text);
+  EXPECT_EQ(EncodeCp932(u"荒川ｱ"), std::string("\x8D\x72\x90\xEC\xB1"));
+  // Look-alikes (wave dash, yen sign) are refused, not swapped.
+  for (const char16_t* refused : {u"é", u"😀", u"한", u"\u301C", u"\u00A5"}) {
+    EXPECT_FALSE(EncodeCp932(refused).has_value());
+  }
+  EXPECT_EQ(DecodeCp932("A\x82").size(), 2u);  // a lead byte at the end still stands for something
+}
+
 // The tip field holds 63 units and the shell shows 63 code page 932 bytes:
-// long texts are cut at a whole character that fits both.
-TEST(TextRules, TipsAreCutAtTheirNulAndAtACharacterThatFits) {
+// long texts are cut at a whole character that fits both. Paths are cut at
+// their NUL and padding, and a message takes its value once.
+TEST(TextRules, TipsPathsAndMessagesAreCutAtTheirNulAndAtACharacterThatFits) {
+  EXPECT_EQ(CutAtNul(std::u16string(u"  a \0 b", 7)), u"a");
+  EXPECT_EQ(CutAtNul(u"\u3000x\u3000"), u"\u3000x\u3000");  // part of a name, not padding
+  EXPECT_EQ(FormatResString(fake::FakeStringTable{}, StringId::kVersionPattern, u"@@"),
+            u" Version @@.0 Level ");
   const std::u16string padded = std::u16string(u"KX_RuvoZava") + u'\0' + std::u16string(52, u' ');
   EXPECT_EQ(TipForField(padded, 64), u"KX_RuvoZava");
   EXPECT_EQ(TipForField(std::u16string(100, u'a'), 64), std::u16string(63, u'a'));

@@ -1,0 +1,331 @@
+// The form: start-up, the tray's notifications and icon, Exit, a restarted
+// shell, the Load file command, and the settings window's presses, drags,
+// closing click and link.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/form.h"
+#include "app/select_question_file.h"
+#include "fake/fake_platform.h"
+#include "questions/file_choice.h"
+#include "settings/settings.h"
+#include "unit/question_test_records.h"
+#include "window/window_layout.h"
+
+namespace kx {
+namespace {
+
+using testing::Record;
+
+const std::u16string kQuiz = u"C:\\KX\\q.kxd";
+const std::u16string kPleaseLoad = u"Fileを読み込んで下さい。";
+const std::string kIni = "[FilePath]\r\nKX_FILE= C:\\KX\\q.kxd \r\n";
+
+// The form loaded as the program loads it on a screen of `dpi`, with `ini`
+// as its settings file and `quiz`, if any, in q.kxd.
+struct Loaded {
+  fake::FakePlatform fake;
+  Platform platform = fake.Services();
+  basRuvoZava module;
+  std::optional<frmRuvoZava> form;
+  bool iconBeforeMessage = false;
+
+  explicit Loaded(int dpi = 96, int twipsPerPixel = 15, const std::string& ini = kIni,
+                  std::optional<std::string> quiz = Record(u"ABCD", u"XY")) {
+    module.Scale = DisplayScale{dpi};
+    module.TwipsPerPixelX = module.TwipsPerPixelY = twipsPerPixel;
+    module.IniPath = u"C:\\KX\\KXT.ini";
+    if (quiz) fake.files.contents[kQuiz] = *quiz;
+    fake.files.contents[module.IniPath] = ini;
+    fake.dialogs.onMessage = [this] { iconBeforeMessage = !fake.tray.calls.empty(); };
+    form.emplace(platform, module);
+    fake.window.onUnload = [this] { form->Form_Unload(); };
+    form->Form_Load();
+  }
+  ~Loaded() { form->Form_Unload(); }
+
+  // The shell's notification: the message number as x pixels, in twips.
+  void Notify(int message, float off = 0) {
+    form->Form_MouseMove(0, 0, static_cast<float>(message * module.TwipsPerPixelX) + off, 0);
+  }
+  void Ticks(int count) {
+    for (int i = 0; i < count; ++i) form->Timer1_Timer();
+  }
+  // Client pixels of a design point in the speed box or a colour box.
+  Point In(int box, int x, int y = 8) const {
+    const WindowLayout l = MakeWindowLayout(module.Scale, 0);
+    const Rect r = box < 0 ? l.speedBox : l.colorAreas[box];
+    return {r.left + module.Scale.Of(x), r.top + module.Scale.Of(y)};
+  }
+  void Press(Point p, int button = kLeftButton) { form->ClientMouseDown(p, button, 0); }
+  void Move(Point p, int buttons = 0) { form->ClientMouseMove(p, buttons, 0); }
+  void Offer(const std::u16string& path, std::string bytes) {
+    fake.files.contents[path] = std::move(bytes);
+    fake.dialogs.fileAnswers.emplace_back(path);
+  }
+  const TrayData& Shown() const { return fake.tray.calls.back().data; }
+  bool ShowsProgramIcon() { return Shown().icon == &fake.graphics.ProgramIcon(); }
+  std::u16string StoredPath() { return ReadQuestionFilePath(fake.files, module.IniPath); }
+};
+
+TEST(FormLoad, StartUpVariants) {
+  const struct {
+    std::string ini;
+    std::optional<std::string> quiz;
+    bool message, timer;
+    std::u16string tip;
+    std::int32_t count;
+  } cases[] = {
+      {"", std::nullopt, false, false, kPleaseLoad, 0},
+      {kIni, Record(u"問題", u"答") + Record(u"Q", u"A"), false, true, u"KX_RuvoZava", 2},
+      {kIni, std::nullopt, true, true, kPleaseLoad, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.ini);
+    Loaded w(96, 15, c.ini, c.quiz);
+    EXPECT_EQ(w.fake.dialogs.messages.size(), c.message ? 1u : 0u);
+    EXPECT_FALSE(w.iconBeforeMessage);
+    ASSERT_EQ(w.fake.tray.calls.size(), 1u);
+    EXPECT_EQ(w.Shown().tip, c.tip);
+    EXPECT_TRUE(w.ShowsProgramIcon());
+    EXPECT_EQ(w.fake.timer.Enabled(), c.timer);
+    EXPECT_EQ(w.module.Questions.count, c.count);
+    EXPECT_EQ(w.fake.files.writes, 0);
+  }
+}
+
+TEST(Main, SetsTheModuleValuesOrRefusesASecondCopy) {
+  fake::FakePlatform fake;
+  fake.environment.folder = u"D:\\KX";
+  // 7.5 twips per pixel goes to the even 8; no dpi at all to the usual 15.
+  fake.environment.screen.dpiX = 192;
+  fake.environment.screen.dpiY = 0;
+  basRuvoZava module;
+  int loaded = 0;
+  EXPECT_TRUE(Main(fake.Services(), module, [&] { ++loaded; }));
+  EXPECT_EQ(module.IniPath, u"D:\\KX\\KXT.ini");
+  EXPECT_EQ(module.TwipsPerPixelX, 8);
+  EXPECT_EQ(module.TwipsPerPixelY, 15);
+  fake.environment.windowTitles.insert(u"KX_RuvoZava");
+  EXPECT_FALSE(Main(fake.Services(), module, [&] { ++loaded; }));
+  EXPECT_EQ(loaded, 1);
+  EXPECT_EQ(fake.dialogs.messages, std::vector<std::u16string>{u"多重起動は出来ません。"});
+  EXPECT_TRUE(fake.files.writes == 0 && fake.tray.calls.empty());
+}
+
+// Only whole pixels that are one of the three messages act.
+TEST(Tray, NotificationsSkipShowTheSettingsAndOpenThePopup) {
+  Loaded w(96, 12, kIni + "[COLOR]\r\nQUESTION=3\r\nANSWER=2\r\n");
+  w.Ticks(2);
+  for (int message : {0x200, 0x202, 0x205, 0x206, 0x207, 0x208, 0x209, 100}) w.Notify(message);
+  w.Notify(349, 11);        // real movement: no whole number of pixels
+  w.Notify(516 * 15 / 12);  // 516 at 15 twips is another number
+  EXPECT_EQ(w.fake.window.popups + w.fake.window.visible, 0);
+  EXPECT_EQ(w.form->Ticker()->TrayCanvas().At(15, 5), ColorTable[3]);
+  w.Notify(kWmLButtonDown);
+  w.Ticks(1);
+  EXPECT_EQ(w.fake.graphics.glyphsDrawn, (std::vector<std::u16string>{u"A", u"X"}));
+  EXPECT_EQ(w.form->Ticker()->TrayCanvas().At(15, 5), ColorTable[2]);
+  w.Notify(kWmRButtonDown, 11.4f);  // a little off: still 516
+  EXPECT_EQ(w.fake.window.popups, 1);
+  w.Notify(kWmLButtonDblClk);
+  EXPECT_TRUE(w.fake.window.visible && !w.form->MenuVisible());
+}
+
+// The previous icon lives until the shell has its successor, then goes; an
+// icon that cannot be built leaves the last one in the tray, and a restarted
+// shell gets that one back. Exit stops the timer and removes the icon once;
+// a stray tick or shell restart after it brings nothing back.
+TEST(Tray, EachTickHandsTheShellOneNewIconUntilExit) {
+  Loaded w;
+  std::vector<int> liveAtModify;
+  w.fake.tray.onModify = [&] { liveAtModify.push_back(w.fake.graphics.liveIcons); };
+  w.Ticks(300);
+  EXPECT_EQ(std::count(liveAtModify.begin() + 1, liveAtModify.end(), 2), 299);
+  EXPECT_EQ(w.fake.graphics.liveIcons, 1);
+  const auto* shown = dynamic_cast<const fake::FakeIcon*>(w.fake.tray.calls.back().data.icon);
+  const TickerEngine* ticker = w.form->Ticker();
+  ASSERT_TRUE(shown && ticker);
+  EXPECT_EQ(shown->Picture(), ticker->Picture1());
+  w.fake.graphics.failIcons = true;
+  w.Ticks(3);
+  w.form->TaskbarCreated();
+  EXPECT_EQ(w.fake.tray.calls.size(), 302u);
+  EXPECT_EQ(w.fake.tray.calls.back().data.icon, shown);
+  const int stopsBefore = w.fake.timer.stops;
+  w.form->PopUp_Click(kPopUpExit);
+  w.form->Timer1_Timer();
+  w.form->TaskbarCreated();
+  EXPECT_EQ(w.fake.timer.stops - stopsBefore, 1);
+  EXPECT_EQ(w.fake.graphics.liveIcons, 0);
+  EXPECT_EQ(w.fake.tray.calls.size(), 303u);
+  EXPECT_EQ(w.fake.tray.calls.back().kind, "delete");
+}
+
+// At every scale a press lands on the level and cell it would at 100 %, and
+// only the left button alone drags the knob, inside the box.
+TEST(SettingsWindow, PressesAndDragsLandOnTheSameLevelAndCellAtEveryScale) {
+  for (const int dpi : {96, 120, 144, 192}) {
+    Loaded w(dpi);
+    const struct {
+      int x, y, button, level;  // button 0: a move with the left button held
+    } steps[] = {{43, 20, kLeftButton, 1}, {86, 20, kMiddleButton, 2},
+                 {0, 20, kRightButton, 0}, {42, 20, kLeftButton, 0},
+                 {50, 20, 0, 1},           {200, 20, 0, 1},
+                 {100, 41, 0, 1},          {100, 20, 0, 2}};
+    for (const auto& s : steps) {
+      s.button ? w.Press(w.In(-1, s.x, s.y), s.button) : w.Move(w.In(-1, s.x, s.y), kLeftButton);
+      EXPECT_EQ(w.form->settings.SpeedLevel, s.level) << dpi << " " << s.x << "," << s.y;
+    }
+    w.Move(w.In(-1, 10, 20), kLeftButton | kRightButton);
+    EXPECT_EQ(w.form->settings.SpeedLevel, 2) << dpi;
+    for (const auto& [x, cell] : {std::pair{15, 0}, {16, 1}, {47, 2}, {65, 3}}) {
+      w.Press(w.In(0, x), kRightButton);
+      EXPECT_EQ(w.form->settings.QuestionColor, cell) << dpi << " " << x;
+    }
+  }
+}
+
+TEST(SettingsWindow, ClosingClickSavesWhatChangedAndAppliesTheSpeed) {
+  Loaded w;  // no settings yet: the first close writes all three keys
+  w.fake.window.Show();
+  // Frames, labels, borders and the emblem do not close.
+  for (const Point p : {Point{5, 30}, Point{160, 45}, Point{192, 38}, Point{5, 5}}) w.Press(p);
+  EXPECT_TRUE(w.fake.window.visible);
+  w.Press(w.In(-1, 110, 20));
+  w.Press(w.In(1, 40));
+  w.Press({200, 5}, kRightButton);  // the title band
+  EXPECT_TRUE(!w.fake.window.visible && w.form->MenuVisible() && w.fake.timer.Enabled());
+  EXPECT_EQ(w.fake.timer.Interval(), 150);
+  EXPECT_EQ(
+      w.fake.files.contents[w.module.IniPath],
+      "[FilePath]\r\nKX_FILE= C:\\KX\\q.kxd \r\n[SCROLL]\r\nSPEED=2\r\n[COLOR]\r\nQUESTION=0\r\n"
+      "ANSWER=2\r\n");
+  w.Press({270, 100}, kMiddleButton);  // nothing changed since: no second write
+  EXPECT_EQ(w.fake.files.writes, 1);
+}
+
+// The shell's notifications reach the window as moves with x = the mouse
+// message and a word that reads as the left button held. While a press on
+// the window holds the mouse, its moves are no notifications, wherever they
+// pass; once the capture ends, notifications arrive again. From 200 % the
+// window is wider than the message numbers: a plain move is none either.
+TEST(SettingsWindow, DragsAndPlainMovesReadNoTrayMessages) {
+  Loaded w(192);
+  for (const int y : {1, 10, 200}) w.Move({kWmRButtonDown, y});
+  EXPECT_EQ(w.fake.window.popups, 0);
+  for (const Point p : {w.In(-1, 30, 20), w.In(0, 20), Point{5, 30}}) {
+    for (const int button : {kLeftButton, kRightButton}) {
+      w.fake.window.Hide();
+      w.Press(p, button);
+      for (const int x : {kWmLButtonDown, kWmLButtonDblClk, kWmRButtonDown})
+        w.Move({x, p.y}, button);
+      EXPECT_FALSE(w.fake.window.visible || w.fake.window.popups) << p.x << "," << p.y;
+      w.form->ClientCaptureEnded();
+      w.Move({kWmLButtonDblClk, 0}, kLeftButton);
+      EXPECT_TRUE(w.fake.window.visible) << p.x << "," << p.y << " " << button;
+    }
+  }
+}
+
+TEST(SettingsWindow, LinkOpensTheAddressAndLightsUpUnderThePointer) {
+  Loaded w;
+  w.form->ClientClick({20, 80});
+  w.form->ClientClick({20, 100});
+  EXPECT_EQ(w.fake.window.openedAddresses,
+            std::vector<std::u16string>{u"http://www.kxquiz.example"});
+  w.Move({20, 100});
+  EXPECT_TRUE(w.form->ShowsHandCursor({20, 100}) && !w.form->ShowsHandCursor({20, 80}));
+  EXPECT_EQ(w.form->ClientPicture().At(8, 96), kLinkMagenta);
+  w.Notify(kWmMouseMove);
+  EXPECT_EQ(w.form->ClientPicture().At(8, 96), kLinkBlue);
+}
+
+const std::u16string kChosen = u"C:\\KX\\chosen.kxd";
+
+TEST(LoadFileCommand, AnAcceptedFileIsStoredAndRestartsOrFreezesTheTicker) {
+  for (const bool readable : {true, false}) {
+    Loaded w;
+    w.Ticks(5);  // a frozen ticker keeps its last picture, not the program icon
+    w.Offer(kChosen, Record(u"新しい", u"答") + Record(u"別の", u"答"));
+    if (!readable) w.fake.files.unreadable.insert(kChosen);
+    w.form->PopUp_Click(kPopUpLoadFile);
+    EXPECT_EQ(w.fake.dialogs.messages.size(), readable ? 0u : 1u);
+    EXPECT_EQ(w.fake.timer.Enabled(), readable);
+    EXPECT_EQ(w.module.Questions.count, readable ? 2 : 0);
+    EXPECT_EQ(w.Shown().tip, readable ? std::u16string(u"KX_RuvoZava") : kPleaseLoad);
+    EXPECT_FALSE(w.ShowsProgramIcon());
+    EXPECT_EQ(w.StoredPath(), kChosen);  // stored even when it fails to load
+    if (!readable) break;
+    w.Ticks(1);
+    EXPECT_EQ(w.fake.graphics.glyphsDrawn.back(), u"新");
+  }
+}
+
+// A refusal, then a cancel: the stored path is tested, not the refused one.
+// While it exists the ticker resumes where it stopped; else the program icon.
+TEST(LoadFileCommand, CancelResumesWhileTheStoredFileExistsOrShowsTheProgramIcon) {
+  for (const std::string& ini :
+       {kIni, std::string("[FilePath]\r\nKX_FILE=C:\\KX\\gone.kxd\r\n"), std::string()}) {
+    SCOPED_TRACE(ini);
+    Loaded w;
+    w.Ticks(5);
+    const TickerFields before = w.form->Ticker()->Fields();
+    w.fake.files.contents[w.module.IniPath] = ini;
+    w.Offer(u"C:\\KX\\odd.kxd", std::string(350, 'x'));
+    w.form->PopUp_Click(kPopUpLoadFile);
+    const bool resumes = ini == kIni;
+    EXPECT_EQ(w.fake.dialogs.messages.size(), resumes ? 1u : 2u);
+    EXPECT_TRUE(w.fake.dialogs.messages.back().ends_with(u"Fileを指定し直して下さい。"));
+    EXPECT_EQ(w.Shown().tip, resumes ? std::u16string(u"KX_RuvoZava") : kPleaseLoad);
+    EXPECT_EQ(w.fake.timer.Enabled(), resumes);
+    EXPECT_EQ(w.ShowsProgramIcon(), !resumes);
+    EXPECT_EQ(w.StoredPath(), resumes ? kQuiz : ini.empty() ? u"" : u"C:\\KX\\gone.kxd");
+    if (!resumes) continue;
+    EXPECT_EQ(w.form->Ticker()->Fields().CharIndex, before.CharIndex);
+    EXPECT_EQ(w.form->Ticker()->Fields().GlyphColumn, before.GlyphColumn);
+    EXPECT_EQ(w.module.QuestionFilePath, kQuiz);  // re-read and trimmed
+  }
+}
+
+// Refused files reopen the dialog, from the program folder; paths the
+// settings file cannot hold (over 255 bytes, no code page 932 form) are
+// refused too. A cancel after a refusal leaves no path.
+TEST(LoadFileCommand, RefusalsReopenTheDialogUntilAFileIsAccepted) {
+  Loaded w;
+  w.module.AppPath = u"C:\\Program Files\\KX\\";
+  const std::u16string fits = u"C:\\" + std::u16string(248, u'a') + u".kxd";  // 255 bytes
+  for (const auto& [path, length] : std::initializer_list<std::pair<std::u16string, int>>{
+           {u"C:\\q\\old.kxd", 422},
+           {u"C:\\q\\odd.kxd", 350},
+           {u"C:\\q\\locked.kxd", 351},
+           {u"C:\\" + std::u16string(249, u'a') + u".kxd", 351},
+           {u"C:\\" + std::u16string(125, u'問') + u".kxd", 351},  // 257 bytes
+           {u"C:\\q\\café.kxd", 351}}) {
+    w.Offer(path, std::string(static_cast<std::size_t>(length), 'x'));
+  }
+  w.fake.files.unmeasurable.insert(u"C:\\q\\locked.kxd");
+  w.fake.files.contents[fits] = std::string(702, 'x');
+  w.fake.dialogs.fileAnswers.emplace_back(fits + std::u16string(8, u'\0'));  // a padded buffer
+  SelectQuestionFile(w.platform, w.module);
+  std::vector<std::u16string> expected(
+      6, u"指定されたFileは使用出来ません、\r\nFileを指定し直して下さい。");
+  expected[0] = u"旧Fileは使用出来ません、\r\nFileを指定し直して下さい。";
+  EXPECT_EQ(w.fake.dialogs.messages, expected);
+  ASSERT_EQ(w.fake.dialogs.fileRequests.size(), 7u);
+  EXPECT_EQ(w.fake.dialogs.fileRequests[0].initialDir, kQuiz);
+  EXPECT_EQ(w.fake.dialogs.fileRequests[6].initialDir, w.module.AppPath);
+  EXPECT_EQ(w.module.QuestionFilePath, fits);
+  w.Offer(u"C:\\q\\odd.kxd", std::string(350, 'x'));
+  SelectQuestionFile(w.platform, w.module);
+  EXPECT_EQ(w.module.QuestionFilePath, u"");
+  EXPECT_EQ(JudgeFileLength(351ull * 279 * 1000000), FileLengthVerdict::kAccepted);
+  EXPECT_EQ(JudgeFileLength(0x100000000ull), FileLengthVerdict::kUnusable);  // no 32-bit wrap
+}
+
+}  // namespace
+}  // namespace kx
