@@ -13,9 +13,6 @@ constexpr Color Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
   return static_cast<Color>(red) | (static_cast<Color>(green) << 8) |
          (static_cast<Color>(blue) << 16);
 }
-constexpr std::uint8_t RedOf(Color c) { return static_cast<std::uint8_t>(c & 0xFF); }
-constexpr std::uint8_t GreenOf(Color c) { return static_cast<std::uint8_t>((c >> 8) & 0xFF); }
-constexpr std::uint8_t BlueOf(Color c) { return static_cast<std::uint8_t>((c >> 16) & 0xFF); }
 
 inline constexpr Color kBlack = 0x00000000;
 inline constexpr Color kWhite = 0x00FFFFFF;

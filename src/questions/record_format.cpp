@@ -1,7 +1,6 @@
 #include "questions/record_format.h"
 
 #include <cassert>
-#include <limits>
 
 #include "text/cp932.h"
 #include "text/spaces.h"
@@ -10,13 +9,6 @@ namespace kx {
 
 std::string ToAnsiTrimmed(std::u16string_view text) {
   return EncodeCp932OrQuestionMark(TrimTrailingSpaces(text));
-}
-
-std::int16_t AnsiLength(std::u16string_view text) {
-  // A count that does not fit is clamped, never wrapped to a negative one.
-  const std::size_t length = ToAnsiTrimmed(text).size();
-  constexpr auto kLargest = static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max());
-  return static_cast<std::int16_t>(length < kLargest ? length : kLargest);
 }
 
 std::u16string AnsiField(std::string_view bytes, std::int16_t position, std::int16_t count) {

@@ -26,9 +26,6 @@ inline constexpr int kOldRecordSizes[] = {211, 279};
 // converter writes it.
 std::string ToAnsiTrimmed(std::u16string_view text);
 
-// The number of bytes ToAnsiTrimmed gives: the count of a text-output call.
-std::int16_t AnsiLength(std::u16string_view text);
-
 // count 0: the first `position` bytes. Otherwise `count` bytes from 1-based
 // byte `position` (fewer where the bytes end; none past the end). The field
 // is converted to text and ordinary spaces (U+0020) are removed at both

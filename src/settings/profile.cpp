@@ -15,13 +15,6 @@ std::optional<std::string> ReadProfileString(Files& files, std::u16string_view p
   return ini->ReadString(section, key);
 }
 
-std::int32_t ReadProfileInt(Files& files, std::u16string_view path, std::string_view section,
-                            std::string_view key, std::int32_t defaultValue) {
-  const auto ini = LoadIniFile(files, path);
-  if (!ini) return defaultValue;
-  return ini->ReadInt(section, key, defaultValue);
-}
-
 bool WriteProfileString(Files& files, std::u16string_view path, std::string_view section,
                         std::string_view key, std::string_view value) {
   auto ini = LoadIniFile(files, path);

@@ -21,8 +21,6 @@ std::optional<IniFile> LoadIniFile(Files& files, std::u16string_view path);
 // A missing or unreadable file reads as empty.
 std::optional<std::string> ReadProfileString(Files& files, std::u16string_view path,
                                              std::string_view section, std::string_view key);
-std::int32_t ReadProfileInt(Files& files, std::u16string_view path, std::string_view section,
-                            std::string_view key, std::int32_t defaultValue);
 
 // Creates file, section and key as needed. False when nothing was stored:
 // the file could not be read or written, or the value cannot stand on a line.

@@ -94,8 +94,6 @@ class TickerEngine {
   const Surface& Picture2() const { return glyph_; }
   int CanvasWidth() const { return canvas_.Width(); }
   int CanvasHeight() const { return canvas_.Height(); }
-  // Pixels the picture moves per tick.
-  int Step() const { return step_; }
 
  private:
   Graphics& graphics_;

@@ -58,14 +58,14 @@ GraphicsWin::GraphicsWin(HINSTANCE instance) : instance_(instance) {
 }
 
 void GraphicsWin::SelectGlyphFont(std::u16string_view face, int points) {
-  glyphFace_ = ChooseFace(face, &IsFontInstalled);
-  glyphFont_ = MakeFont(glyphFace_, MulDiv(points, dpiY_, 72), NONANTIALIASED_QUALITY);
+  const std::u16string glyphFace = ChooseFace(face, &IsFontInstalled);
+  glyphFont_ = MakeFont(glyphFace, MulDiv(points, dpiY_, 72), NONANTIALIASED_QUALITY);
 }
 
 void GraphicsWin::SelectWindowFont(std::u16string_view face, float points) {
-  windowFace_ = ChooseFace(face, &IsFontInstalled);
+  const std::u16string windowFace = ChooseFace(face, &IsFontInstalled);
   const auto pixels = std::lround(static_cast<double>(points) * dpiY_ / 72.0);
-  windowFont_ = MakeFont(windowFace_, static_cast<int>(pixels), NONANTIALIASED_QUALITY);
+  windowFont_ = MakeFont(windowFace, static_cast<int>(pixels), NONANTIALIASED_QUALITY);
 }
 
 int GraphicsWin::DrawGlyph(std::u16string_view character, Color color, Surface& target) {

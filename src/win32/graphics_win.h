@@ -26,9 +26,6 @@ class GraphicsWin final : public Graphics {
   std::unique_ptr<Icon> MakeIcon(const Surface& picture) override;
   const Icon& ProgramIcon() override;
 
-  // The face the glyph font really uses (after any fallback).
-  const std::u16string& GlyphFace() const { return glyphFace_; }
-  const std::u16string& WindowFace() const { return windowFace_; }
 
  private:
   int Draw(HFONT font, Surface& target, Point at, std::u16string_view text, Color color);
@@ -37,8 +34,6 @@ class GraphicsWin final : public Graphics {
   int dpiY_ = 96;
   UniqueFont glyphFont_;
   UniqueFont windowFont_;
-  std::u16string glyphFace_;
-  std::u16string windowFace_;
   std::optional<IconWin> programIcon_;
 };
 

@@ -56,7 +56,6 @@ class SettingsPictures {
   const WindowLayout& Layout() const { return layout_; }
   int LinkWidth() const { return linkWidth_; }
   const std::u16string& LinkText() const { return linkText_; }
-  Color LinkColor() const { return linkColor_; }
 
  private:
   void PaintFrame(Graphics& graphics, Rect frame, std::u16string_view caption);
