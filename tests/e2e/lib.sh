@@ -165,7 +165,6 @@ no_icon() { ! has_icon; }
 icon_shows() {
   icon_shot "$1" && convert "$screens/$1.png" txt:- 2>/dev/null | grep -qi "#$2 "
 }
-images_differ() { ! cmp -s <(convert "$screens/$1.png" rgb:-) <(convert "$screens/$2.png" rgb:-); }
 
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 click_icon() { click_at $((icon[0] + icon[2] / 2)) $((icon[1] + icon[3] / 2)) "${1:-1}"; }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,10 @@ struct Loaded {
     fake.files.contents[path] = std::move(bytes);
     fake.dialogs.fileAnswers.emplace_back(path);
   }
+  const TickerEngine& Engine() const {
+    if (form->Ticker() == nullptr) throw std::logic_error("no ticker");
+    return *form->Ticker();
+  }
   const TrayData& Shown() const { return fake.tray.calls.back().data; }
   bool ShowsProgramIcon() { return Shown().icon == &fake.graphics.ProgramIcon(); }
   std::u16string StoredPath() { return ReadQuestionFilePath(fake.files, module.IniPath); }
@@ -98,25 +103,6 @@ TEST(FormLoad, StartUpVariants) {
   }
 }
 
-TEST(Main, SetsTheModuleValuesOrRefusesASecondCopy) {
-  fake::FakePlatform fake;
-  fake.environment.folder = u"D:\\KX";
-  // 7.5 twips per pixel goes to the even 8; no dpi at all to the usual 15.
-  fake.environment.screen.dpiX = 192;
-  fake.environment.screen.dpiY = 0;
-  basRuvoZava module;
-  int loaded = 0;
-  EXPECT_TRUE(Main(fake.Services(), module, [&] { ++loaded; }));
-  EXPECT_EQ(module.IniPath, u"D:\\KX\\KXT.ini");
-  EXPECT_EQ(module.TwipsPerPixelX, 8);
-  EXPECT_EQ(module.TwipsPerPixelY, 15);
-  fake.environment.windowTitles.insert(u"KX_RuvoZava");
-  EXPECT_FALSE(Main(fake.Services(), module, [&] { ++loaded; }));
-  EXPECT_EQ(loaded, 1);
-  EXPECT_EQ(fake.dialogs.messages, std::vector<std::u16string>{u"多重起動は出来ません。"});
-  EXPECT_TRUE(fake.files.writes == 0 && fake.tray.calls.empty());
-}
-
 // Only whole pixels that are one of the three messages act.
 TEST(Tray, NotificationsSkipShowTheSettingsAndOpenThePopup) {
   Loaded w(96, 12, kIni + "[COLOR]\r\nQUESTION=3\r\nANSWER=2\r\n");
@@ -125,11 +111,11 @@ TEST(Tray, NotificationsSkipShowTheSettingsAndOpenThePopup) {
   w.Notify(349, 11);        // real movement: no whole number of pixels
   w.Notify(516 * 15 / 12);  // 516 at 15 twips is another number
   EXPECT_EQ(w.fake.window.popups + w.fake.window.visible, 0);
-  EXPECT_EQ(w.form->Ticker()->TrayCanvas().At(15, 5), ColorTable[3]);
+  EXPECT_EQ(w.Engine().TrayCanvas().At(15, 5), ColorTable[3]);
   w.Notify(kWmLButtonDown);
   w.Ticks(1);
   EXPECT_EQ(w.fake.graphics.glyphsDrawn, (std::vector<std::u16string>{u"A", u"X"}));
-  EXPECT_EQ(w.form->Ticker()->TrayCanvas().At(15, 5), ColorTable[2]);
+  EXPECT_EQ(w.Engine().TrayCanvas().At(15, 5), ColorTable[2]);
   w.Notify(kWmRButtonDown, 11.4f);  // a little off: still 516
   EXPECT_EQ(w.fake.window.popups, 1);
   w.Notify(kWmLButtonDblClk);
@@ -274,7 +260,7 @@ TEST(LoadFileCommand, CancelResumesWhileTheStoredFileExistsOrShowsTheProgramIcon
     SCOPED_TRACE(ini);
     Loaded w;
     w.Ticks(5);
-    const TickerFields before = w.form->Ticker()->Fields();
+    const TickerFields before = w.Engine().Fields();
     w.fake.files.contents[w.module.IniPath] = ini;
     w.Offer(u"C:\\KX\\odd.kxd", std::string(350, 'x'));
     w.form->PopUp_Click(kPopUpLoadFile);
@@ -286,8 +272,8 @@ TEST(LoadFileCommand, CancelResumesWhileTheStoredFileExistsOrShowsTheProgramIcon
     EXPECT_EQ(w.ShowsProgramIcon(), !resumes);
     EXPECT_EQ(w.StoredPath(), resumes ? kQuiz : ini.empty() ? u"" : u"C:\\KX\\gone.kxd");
     if (!resumes) continue;
-    EXPECT_EQ(w.form->Ticker()->Fields().CharIndex, before.CharIndex);
-    EXPECT_EQ(w.form->Ticker()->Fields().GlyphColumn, before.GlyphColumn);
+    EXPECT_EQ(w.Engine().Fields().CharIndex, before.CharIndex);
+    EXPECT_EQ(w.Engine().Fields().GlyphColumn, before.GlyphColumn);
     EXPECT_EQ(w.module.QuestionFilePath, kQuiz);  // re-read and trimmed
   }
 }

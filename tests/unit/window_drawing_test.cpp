@@ -1,11 +1,7 @@
-// The settings window's parts and pictures at every display scale, and the
-// ticker's picture copies.
+// The settings window's parts and pictures at every display scale.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "fake/fake_platform.h"
-#include "forms/surface.h"
 #include "ticker/ticker_engine.h"
 #include "window/knob_image.h"
 #include "window/scaled_pictures.h"
@@ -70,45 +66,6 @@ TEST(WindowDrawing, KnobAndColourMarkShowTheSettingsAtEveryScale) {
       EXPECT_EQ(a.At(z.Of((left + 16) % 64), z.Of(1)), kBlack) << dpi << cell;
       EXPECT_EQ(a.At(z.Of(left + 7), z.Of(7)), ColorTable[cell]) << dpi << cell;
     }
-  }
-}
-
-// Wherever the mask is black the knob must be white, or ORing the mask and
-// ANDing the knob would smear the box.
-TEST(WindowDrawing, KnobIsWhiteWhereverItsMaskIsBlack) {
-  const Surface knob = MakeKnobImage();
-  for (int y = 0; y < kKnobHeight; ++y) {
-    for (int x = 0; x < kKnobWidth; ++x) {
-      const Color mask = knob.At(kKnobMaskColumn + x, y);
-      EXPECT_TRUE(mask == kWhite || (mask == kBlack && knob.At(x, y) == kWhite)) << x << "," << y;
-    }
-  }
-}
-
-Surface Numbered(int width, int height) {
-  Surface s(width, height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) s.Set(x, y, static_cast<Color>(0x10000 + y * 100 + x));
-  return s;
-}
-
-// The ticker's allocation-free copies must give exactly what the general
-// block copy gives, including at the edges and outside the source.
-TEST(Surface, TickerCopiesEqualTheBlockCopy) {
-  for (int columns : {1, 15, 16, 17}) {
-    Surface shifted = Numbered(16, 16);
-    Surface blitted = shifted;
-    shifted.ShiftLeft(columns);
-    blitted.Blit(blitted, columns, 0, 16 - columns, 16, 0, 0);
-    EXPECT_EQ(shifted, blitted) << columns;
-  }
-  for (const auto& [sourceX, count, destX] :
-       {std::array{19, 2, 14}, {40, 2, 14}, {-1, 2, 14}, {4, 3, 15}, {4, 3, -1}}) {
-    Surface copied = Numbered(16, 16);
-    Surface blitted = copied;
-    copied.CopyColumns(Numbered(20, 12), sourceX, count, destX);
-    blitted.Blit(Numbered(20, 12), sourceX, 0, count, 16, destX, 0);
-    EXPECT_EQ(copied, blitted) << sourceX << " " << count << " " << destX;
   }
 }
 
