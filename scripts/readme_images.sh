@@ -28,7 +28,7 @@ chosen = next((r for r in records if r[:288].rstrip() == wanted),
               min(records, key=lambda r: len(r[:288].rstrip())))
 open(sys.argv[2], 'wb').write(chosen)
 PY
-write_ini 1 0 1 "$(win_path "$app/one.kxd")"
+write_ini "$(win_path "$app/one.kxd")"
 frames="$work/readme-frames"
 rm -rf "$frames" && mkdir -p "$frames"
 start_app
@@ -74,7 +74,7 @@ one="$app/one.kxd"
 use_dpi 144
 fresh_folder readme
 cp "$one" "$app/"
-write_ini 1 0 1 "$(win_path "$app/one.kxd")"
+write_ini "$(win_path "$app/one.kxd")"
 start_app
 wait_for 30 find_icon && wait_for 30 has_icon || { echo "no tray icon"; exit 1; }
 settings_picture settings_window_150.png

@@ -16,13 +16,7 @@ failed=0
 check() {
   local name=$1
   shift
-  if "$@"; then
-    echo "ok   $name"
-    passed=$((passed + 1))
-  else
-    echo "FAIL $name"
-    failed=$((failed + 1))
-  fi
+  if "$@"; then echo "ok   $name" && ((++passed)); else echo "FAIL $name" && ((++failed)); fi
 }
 
 e2e_summary() {
@@ -112,16 +106,8 @@ fresh_folder() {
 
 win_path() { winepath -w "$1" 2>/dev/null; }
 
-# write_ini [SPEED QUESTION ANSWER] PATH: the folder's settings file.
-write_ini() {
-  {
-    if [[ $# -ge 4 ]]; then
-      printf '[SCROLL]\r\nSPEED=%s\r\n[COLOR]\r\nQUESTION=%s\r\nANSWER=%s\r\n' "$1" "$2" "$3"
-      shift 3
-    fi
-    [[ -n $1 ]] && printf '[FilePath]\r\nKX_FILE=%s\r\n' "$1"
-  } >"$app/KXT.ini"
-}
+# write_ini QUESTION_FILE: the folder's settings file names it.
+write_ini() { printf '[FilePath]\r\nKX_FILE=%s\r\n' "$1" >"$app/KXT.ini"; }
 
 # write_quiz FILE QUESTION ANSWER [QUESTION ANSWER...]: 351-byte records.
 write_quiz() {

@@ -23,7 +23,7 @@ check "$tag single: and ends, leaving the first copy" \
 
 fresh_folder ticker
 write_quiz "$app/quiz.kxd" 日本で一番高い山は何でしょう？ 富士山
-write_ini 1 0 1 "$(win_path "$app/quiz.kxd")"
+write_ini "$(win_path "$app/quiz.kxd")"
 start_app
 check "$tag ticker: the icon appears in the tray" wait_for 30 has_icon
 xdotool mousemove 500 300
@@ -33,7 +33,6 @@ wait_for 20 icon_shows ticker-q0 00FF00
 click_icon 1
 check "$tag ticker: a left click brings the answer in orange" \
   wait_for 5 icon_shows ticker-a FFC020
-check "$tag ticker: then a question in green" wait_for 10 icon_shows ticker-q 00FF00
 
 ini_before=$(md5sum <KXT.ini)
 choose_menu_item "1 - 10"  # Exit, the last item
@@ -41,37 +40,24 @@ check "$tag ticker: Exit ends the program and removes the icon" \
   eval 'wait_for 10 is_running 0 && wait_for 5 no_icon'
 check "$tag ticker: Exit writes no settings" [ "$(md5sum <KXT.ini)" == "$ini_before" ]
 
-# The real open-file dialog: refused files, then ones that load.
+# The real open-file dialog: a name the settings file cannot hold is
+# refused and the dialog opens again; a Japanese name that fits loads.
 fresh_folder load-file
-write_quiz "$app/two.kxd" 二つ目の問題の一問目です。 一 二つ目の問題の二問目です。 二
-head -c 422 /dev/zero | tr '\0' ' ' >"$app/old.kxd"
-cp "$app/two.kxd" "$app/café.kxd"
-cp "$app/two.kxd" "$app/問題集.kxd"
+write_quiz "$app/問題集.kxd" 二つ目の問題の一問目です。 一 二つ目の問題の二問目です。 二
+cp "$app/問題集.kxd" "$app/café.kxd"
 start_app
 wait_for 30 has_icon
 choose_menu_item "3 / 7"
 check "$tag load file: the menu's Load file opens the dialog" wait_for 30 dialog_open
-open_in_dialog "$app/old.kxd"
-check "$tag load file: an old file is refused" wait_for 30 box_says File読込Error \
-  $'旧Fileは使用出来ません、\nFileを指定し直して下さい。'
-probe press-ok File読込Error
-check "$tag load file: then the dialog opens again" wait_for 30 dialog_open
-open_in_dialog "$app/two.kxd"
-check "$tag load file: a whole number of records is accepted" \
-  eval 'wait_for 30 eval "! dialog_open" && no_box File読込Error'
-check "$tag load file: its question scrolls in green" wait_for 30 icon_shows load-two 00FF00
-check "$tag load file: KX_FILE holds its path" stored_is "$app/two.kxd"
-choose_menu_item "3 / 7"
-wait_for 30 dialog_open
 open_in_dialog "$app/café.kxd"
 check "$tag load file: a name without a code page 932 form is refused" \
   wait_for 30 box_says File読込Error $'指定されたFileは使用出来ません、\nFileを指定し直して下さい。'
 probe press-ok File読込Error
-check "$tag load file: then the dialog again, KX_FILE unchanged" \
-  eval 'wait_for 30 dialog_open && stored_is "$app/two.kxd"'
+check "$tag load file: then the dialog opens again" wait_for 30 dialog_open
 open_in_dialog "$app/問題集.kxd"
 check "$tag load file: a Japanese name that fits is accepted and stored" \
   eval 'wait_for 30 eval "! dialog_open" && wait_for 5 stored_is "$app/問題集.kxd"'
+check "$tag load file: its question scrolls in green" wait_for 30 icon_shows load-two 00FF00
 
 # The download as a user gets it, when the test run has packed it: unpacked
 # into an empty folder, started there, the bundled quiz loaded.
@@ -98,7 +84,7 @@ fi
 use_dpi 144
 fresh_folder dpi
 write_quiz "$app/quiz.kxd" 日本で一番高い山は何でしょう？ 富士山
-write_ini 1 0 1 "$(win_path "$app/quiz.kxd")"
+write_ini "$(win_path "$app/quiz.kxd")"
 start_app
 check "$tag: the icon is 24 pixels and shows the question in green" \
   eval 'wait_for 30 has_icon && ((icon[2] == $(px 16))) && wait_for 10 icon_shows dpi-q 00FF00'

@@ -157,10 +157,8 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
   }
   EXPECT_EQ(run({"check", write("short.kxd", "Q")}), kExitProblems);
   for (const std::vector<std::string>& args :
-       {std::vector<std::string>{},
-        {"frobnicate"},
+       {std::vector<std::string>{"frobnicate"},
         {"check", "none.kxd"},
-        {"build", "in.csv"},
         {"build", write("q.csv", "q,a\n"), "-o", "no/such/x.kxd"}}) {
     EXPECT_EQ(run(args), kExitUsage) << args.size();
   }

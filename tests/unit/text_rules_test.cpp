@@ -1,6 +1,5 @@
-// Text rules: code page 932 (these hold for both converters: iconv natively,
-// the platform's under Wine), messages and paths, the tray tip cut and the
-// choice of a stand-in font face.
+// Text rules: messages and paths, the tray tip cut and the choice of a
+// stand-in font face.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,23 +7,11 @@
 #include "app/messages.h"
 #include "fake/fake_platform.h"
 #include "forms/font_choice.h"
-#include "text/cp932.h"
 #include "text/spaces.h"
 #include "ticker/tray_tip.h"
 
 namespace kx {
 namespace {
-
-TEST(Cp932, RoundTripsAndRefusesWhatHasNoForm) {
-  const std::u16string text = u"ＭＳ ゴシック ﾌｧｲﾙ abc 一〇九？\u3000～";
-  EXPECT_EQ(DecodeCp932(EncodeCp932(text).value_or("")), text);
-  EXPECT_EQ(EncodeCp932(u"荒川ｱ"), std::string("\x8D\x72\x90\xEC\xB1"));
-  // Look-alikes (wave dash, yen sign) are refused, not swapped.
-  for (const char16_t* refused : {u"é", u"😀", u"한", u"\u301C", u"\u00A5"}) {
-    EXPECT_FALSE(EncodeCp932(refused).has_value());
-  }
-  EXPECT_EQ(DecodeCp932("A\x82").size(), 2u);  // a lead byte at the end still stands for something
-}
 
 // The tip field holds 63 units and the shell shows 63 code page 932 bytes:
 // long texts are cut at a whole character that fits both. Paths are cut at

@@ -81,15 +81,5 @@ TEST_F(TickerEngineTest, SkipShrinkAndResetKeepQuestionAndAnswerTogether) {
   EXPECT_EQ(F().CurrentText, u"S");
 }
 
-// Random numbers outside [0, 1) and a count the list does not hold.
-TEST(PickQuestionIndex, StaysInsideTheRecordsThatCanBePicked) {
-  for (const float r :
-       {-0.5f, 0.9f, kLargestRandom, 1.0f, std::numeric_limits<float>::quiet_NaN()}) {
-    const std::int32_t index = PickQuestionIndex(r, 5, 3);
-    EXPECT_TRUE(index >= 0 && index < 3) << r;
-  }
-  EXPECT_EQ(PickQuestionIndex(kLargestRandom, 2'147'483'647, 2'147'483'648u), 2'147'483'519);
-}
-
 }  // namespace
 }  // namespace kx

@@ -68,21 +68,6 @@ class CountingTray final : public TrayShell {
   win::UniqueMemoryDc probe_;
 };
 
-// The program folder moved to the check's own, and no other copy running.
-class FolderEnvironment final : public Environment {
- public:
-  FolderEnvironment(Environment& real, std::u16string folder) : real_(real), folder_(folder) {}
-  bool TopLevelWindowExists(std::u16string_view) override { return false; }
-  std::u16string ProgramFolder() override { return folder_; }
-  ProgramVersion Version() override { return real_.Version(); }
-  ScreenMetrics Screen() override { return real_.Screen(); }
-  SystemColors Colors() override { return real_.Colors(); }
-
- private:
-  Environment& real_;
-  std::u16string folder_;
-};
-
 // Never waits for a person: message boxes are counted, the dialog cancelled.
 class SilentDialogs final : public Dialogs {
  public:
@@ -115,8 +100,9 @@ std::uint64_t PrivateBytes() {
   return bytes;
 }
 
-// A program folder with 500 records at the fastest speed.
-std::filesystem::path MakeFolder() {
+// 500 records in a folder of the check's own, named at the fastest speed by
+// the settings file beside the program.
+std::filesystem::path MakeFolder(const std::filesystem::path& program) {
   const auto folder =
       std::filesystem::temp_directory_path() / ("kx-leak-" + std::to_string(GetCurrentProcessId()));
   std::filesystem::create_directories(folder);
@@ -126,7 +112,7 @@ std::filesystem::path MakeFolder() {
   record.resize(static_cast<std::size_t>(kLineBytes), ' ');
   std::ofstream quiz(folder / "leak.kxd", std::ios::binary);
   for (int i = 0; i < 500; ++i) quiz << record << "\r\n";
-  std::ofstream(folder / "KXT.ini", std::ios::binary)
+  std::ofstream(program / "KXT.ini", std::ios::binary)
       << "[SCROLL]\r\nSPEED=0\r\n[FilePath]\r\nKX_FILE="
       << EncodeCp932((folder / "leak.kxd").u16string()).value_or("") << "\r\n";
   return folder;
@@ -144,15 +130,15 @@ int wmain(int argc, wchar_t** argv) {
       ticks = std::wcstoull(argv[i], nullptr, 10);
   }
   if (ticks <= 200) return 2;
-  const std::filesystem::path folder = MakeFolder();
 
   // The program's own services, with stand-ins for the few the check
   // watches or must keep quiet.
   win::Win32Services services(GetModuleHandleW(nullptr));
+  const std::filesystem::path program(services.environment.ProgramFolder());
+  const std::filesystem::path folder = MakeFolder(program);
   SilentDialogs dialogs;
-  FolderEnvironment environment(services.environment, folder.u16string() + u"\\");
   CountingTray tray(services.tray, withShell);
-  const Platform platform{services.strings,  dialogs,         environment,
+  const Platform platform{services.strings,  dialogs,         services.environment,
                           services.files,    services.timer,  tray,
                           services.graphics, services.window, services.random};
   basRuvoZava module;
@@ -193,6 +179,7 @@ int wmain(int argc, wchar_t** argv) {
   (void)PrivateBytes();
   Check(tray.deletes == 1 && tray.LiveIcons() == 0, "the unload deletes the icon");
   std::filesystem::remove_all(folder);
+  std::filesystem::remove(program / "KXT.ini");
   if (failures == 0)
     std::printf("leak check passed: %llu ticks\n", static_cast<unsigned long long>(ticks));
   return failures == 0 ? 0 : 1;
