@@ -30,10 +30,8 @@ IniText DecodeIniFile(std::string_view bytes) {
 
 std::string EncodeIniFile(const IniText& text) {
   switch (text.encoding) {
-    case IniEncoding::kCp932:
-      return text.text;
-    case IniEncoding::kUtf8:
-      return std::string(kUtf8Mark) + text.text;
+    case IniEncoding::kCp932: return text.text;
+    case IniEncoding::kUtf8: return std::string(kUtf8Mark) + text.text;
     case IniEncoding::kUtf16Le:
       return std::string(kUtf16LeMark) + EncodeUtf16Le(Utf8ToUtf16(text.text)) + text.oddByte;
   }

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "forms/font_choice.h"
 #include "resource.h"
 #include "win32/dib_pixels.h"
-#include "forms/font_choice.h"
 #include "win32/wide_text.h"
 
 namespace kx::win {

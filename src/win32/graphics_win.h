@@ -26,7 +26,6 @@ class GraphicsWin final : public Graphics {
   std::unique_ptr<Icon> MakeIcon(const Surface& picture) override;
   const Icon& ProgramIcon() override;
 
-
  private:
   int Draw(HFONT font, Surface& target, Point at, std::u16string_view text, Color color);
 

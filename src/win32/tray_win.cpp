@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <type_traits>
 
-#include "win32/icon_win.h"
 #include "ticker/tray_tip.h"
+#include "win32/icon_win.h"
 
 namespace kx::win {
 

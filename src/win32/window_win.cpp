@@ -231,8 +231,8 @@ void WindowWin::Paint() {
     for (auto& pixel : bits) pixel = SwapRedBlue(pixel);
     const BITMAPINFO info = TopDownBitmapInfo(picture.Width(), picture.Height());
     (void)SetDIBitsToDevice(
-        dc.Get(), 0, 0, static_cast<DWORD>(picture.Width()), static_cast<DWORD>(picture.Height()), 0, 0,
-        0, static_cast<UINT>(picture.Height()), bits.data(), &info, DIB_RGB_COLORS);
+        dc.Get(), 0, 0, static_cast<DWORD>(picture.Width()), static_cast<DWORD>(picture.Height()),
+        0, 0, 0, static_cast<UINT>(picture.Height()), bits.data(), &info, DIB_RGB_COLORS);
   }
 }
 

@@ -67,8 +67,7 @@ void SettingsPictures::PaintTitleBand(Graphics& graphics, int outerWidthTwips,
                      TitleBandColor(i));
   }
   window_.FillRect(Rect{0, band, layout_.clientWidth, scale.Of(kTitleBandPixels + 1)}, kBlack);
-  graphics.DrawText(window_, scale.Of(kVersionTitleAt), TrimTrailingSpaces(versionTitle),
-                    kWhite);
+  graphics.DrawText(window_, scale.Of(kVersionTitleAt), TrimTrailingSpaces(versionTitle), kWhite);
   Compose();
 }
 

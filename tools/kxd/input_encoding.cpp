@@ -54,12 +54,9 @@ std::optional<InputEncoding> ParseEncodingName(std::string_view name) {
 
 std::string_view EncodingName(InputEncoding encoding) {
   switch (encoding) {
-    case InputEncoding::kUtf8:
-      return "UTF-8";
-    case InputEncoding::kUtf16:
-      return "UTF-16LE";
-    case InputEncoding::kCp932:
-      return "code page 932";
+    case InputEncoding::kUtf8: return "UTF-8";
+    case InputEncoding::kUtf16: return "UTF-16LE";
+    case InputEncoding::kCp932: return "code page 932";
   }
   return "UTF-8";
 }
