@@ -4,8 +4,6 @@
 
 #include <set>
 
-#include "app/messages.h"
-#include "fake/fake_platform.h"
 #include "forms/font_choice.h"
 #include "text/spaces.h"
 #include "ticker/tray_tip.h"
@@ -15,12 +13,10 @@ namespace {
 
 // The tip field holds 63 units and the shell shows 63 code page 932 bytes:
 // long texts are cut at a whole character that fits both. Paths are cut at
-// their NUL and padding, and a message takes its value once.
-TEST(TextRules, TipsPathsAndMessagesAreCutAtTheirNulAndAtACharacterThatFits) {
+// their NUL and padding.
+TEST(TextRules, TipsAndPathsAreCutAtTheirNulAndAtACharacterThatFits) {
   EXPECT_EQ(CutAtNul(std::u16string(u"  a \0 b", 7)), u"a");
   EXPECT_EQ(CutAtNul(u"\u3000x\u3000"), u"\u3000x\u3000");  // part of a name, not padding
-  EXPECT_EQ(FormatResString(fake::FakeStringTable{}, StringId::kVersionPattern, u"@@"),
-            u" Version @@.0 Level ");
   const std::u16string padded = std::u16string(u"KX_RuvoZava") + u'\0' + std::u16string(52, u' ');
   EXPECT_EQ(TipForField(padded, 64), u"KX_RuvoZava");
   EXPECT_EQ(TipForField(std::u16string(100, u'a'), 64), std::u16string(63, u'a'));
