@@ -149,7 +149,10 @@ has_icon() {
 no_icon() { ! has_icon; }
 # icon_shows NAME HEX: a fresh picture of the icon holds the colour #HEX.
 icon_shows() {
-  icon_shot "$1" && convert "$screens/$1.png" txt:- 2>/dev/null | grep -qi "#$2 "
+  icon_shot "$1" || return 1
+  # All of convert's output is read: with pipefail, a grep that stopped at
+  # the first match would fail the pipeline whenever convert was still writing.
+  (($(convert "$screens/$1.png" txt:- 2>/dev/null | grep -ci "#$2 ") > 0))
 }
 
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }

@@ -11,22 +11,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 e2e_start "${1:?usage: run_all.sh BUILD_DIR}"
 
-fresh_folder single
-start_app
-check "$tag single: starts with a hidden window" wait_for 30 is_hidden
-start_app
-check "$tag single: a second copy says it cannot start twice" \
-  wait_for 15 box_says 起動Error 多重起動は出来ません。
-xdotool key Return
-check "$tag single: and ends, leaving the first copy" \
-  eval 'wait_for 10 no_box 起動Error && wait_for 10 is_running 1 && is_hidden'
-
 fresh_folder ticker
 write_quiz "$app/quiz.kxd" 日本で一番高い山は何でしょう？ 富士山
 write_ini "$(win_path "$app/quiz.kxd")"
 start_app
 check "$tag ticker: the icon appears in the tray" wait_for 30 has_icon
-xdotool mousemove 500 300
 # A click skips only while a question scrolls: wait for it first. Even when
 # the click comes as the question ends, its answer follows at once.
 wait_for 20 icon_shows ticker-q0 00FF00
@@ -39,6 +28,16 @@ choose_menu_item "1 - 10"  # Exit, the last item
 check "$tag ticker: Exit ends the program and removes the icon" \
   eval 'wait_for 10 is_running 0 && wait_for 5 no_icon'
 check "$tag ticker: Exit writes no settings" [ "$(md5sum <KXT.ini)" == "$ini_before" ]
+
+fresh_folder single
+start_app
+check "$tag single: starts with a hidden window" wait_for 30 is_hidden
+start_app
+check "$tag single: a second copy says it cannot start twice" \
+  wait_for 15 box_says 起動Error 多重起動は出来ません。
+probe press-ok 起動Error  # a key sent to a fresh box is sometimes lost
+check "$tag single: and ends, leaving the first copy" \
+  eval 'wait_for 10 no_box 起動Error && wait_for 10 is_running 1 && is_hidden'
 
 # The real open-file dialog: a name the settings file cannot hold is
 # refused and the dialog opens again; a Japanese name that fits loads.
