@@ -43,7 +43,7 @@ class CountingTray final : public TrayShell {
     return forward_ && real_.Add(data);
   }
   bool Modify(const TrayData& data) override {
-    recent_[modifies++ % recent_.size()] = win::HandleOf(data.icon);
+    recent_[static_cast<std::size_t>(modifies++ % recent_.size())] = win::HandleOf(data.icon);
     return forward_ && real_.Modify(data);
   }
   bool Delete(const TrayData& data) override {
