@@ -57,7 +57,8 @@ Cp932Decoded DecodeCp932Strict(std::string_view bytes) {
   std::vector<signed char> known(0x10000, -1);
   for (std::size_t at = 0; at < bytes.size();) {
     const std::size_t length = CharacterLength(bytes, at);
-    const std::size_t key = length == 1 ? At(bytes, at) : (At(bytes, at) << 8 | At(bytes, at + 1));
+    const std::size_t lead = At(bytes, at);
+    const std::size_t key = length == 1 ? lead : (lead << 8 | At(bytes, at + 1));
     if (known[key] < 0) known[key] = ReadsAsOne(bytes.substr(at, length)) ? 1 : 0;
     if (known[key] == 0) return {{}, at};
     at += length;
