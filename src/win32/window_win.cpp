@@ -50,9 +50,9 @@ int ShiftOf(WPARAM keys) {
          (GetKeyState(VK_MENU) < 0 ? kAltKey : 0);
 }
 
-int HandFactor() {
+DisplayScale ScreenScale() {
   const WindowDc screen(nullptr);
-  return ScaleOf(screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96).Line();
+  return ScaleOf(screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96);
 }
 
 }  // namespace
@@ -66,8 +66,7 @@ bool WindowWin::Create(frmRuvoZava& form) {
   assert(window_ == nullptr && "the program has one window");
   if (!RegisterWindowClass(instance_, &Procedure)) return false;
   form_ = &form;
-  const WindowDc screen(nullptr);
-  const DisplayScale scale = ScaleOf(screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96);
+  const DisplayScale scale = ScreenScale();
   RECT outer{0, 0, ClientWidthAt(scale), scale.Of(kClientHeight)};
   (void)AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
   const int width = outer.right - outer.left;
@@ -173,7 +172,9 @@ LRESULT WindowWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
-      const int button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
+      const int button = message == WM_LBUTTONDOWN   ? kLeftButton
+                         : message == WM_RBUTTONDOWN ? kRightButton
+                                                     : kMiddleButton;
       (void)SetCapture(window_);  // drags on the speed bar may leave the window
       form.ClientMouseDown(ClientPoint(lParam), button, ShiftOf(wParam));
       return 0;
@@ -238,10 +239,10 @@ void WindowWin::Paint() {
 
 HCURSOR WindowWin::HandCursor() {
   if (!handCursor_) {
+    // 32 pixels, doubled from 200 % on: enlarged by whole factors only.
+    const int size = 32 * ScreenScale().Line();
     handCursor_.Reset(static_cast<HCURSOR>(
-        // 32 pixels, doubled from 200 % on: enlarged by whole factors only.
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDC_URL_HAND), IMAGE_CURSOR, 32 * HandFactor(),
-                   32 * HandFactor(), 0)));
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDC_URL_HAND), IMAGE_CURSOR, size, size, 0)));
   }
   return handCursor_.Get();
 }
