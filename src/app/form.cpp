@@ -5,7 +5,7 @@
 #include "app/load_questions.h"
 #include "app/messages.h"
 #include "app/select_question_file.h"
-#include "forms/twips.h"
+#include "forms/screen_units.h"
 #include "ticker/tray_message.h"
 #include "window/scaled_pictures.h"
 #include "window/slider_arithmetic.h"
@@ -39,23 +39,21 @@ void frmRuvoZava::Form_Unload() {
 // --- start-up steps -------------------------------------------------------
 
 // Hides the window, trades its caption for the drawn title band and sizes it
-// to 2100 twips high less the caption it no longer has.
+// to the design's height less the caption it no longer has.
 void frmRuvoZava::SetUpWindow() {
   platform_.window.Hide();
-  const int captionHeight = platform_.environment.Screen().captionHeight;
   const Point outer = platform_.window.OuterSize();
   const DisplayScale scale = module_.Scale;
-  const int height =
-      RoundHalfEven(2100.0f * static_cast<float>(scale.dpi) / 1440.0f) - captionHeight;
+  const int height = WindowHeightAt(scale, platform_.environment.Screen().captionHeight);
   platform_.window.RemoveCaption(outer.x, height);
   // The frame is as thick at the bottom as at the sides.
-  const int frame = outer.x - ClientWidthAt(scale);
+  const int frame = outer.x - ClientSizeAt(scale).x;
   const int clientHeight = height - frame > 0 ? height - frame : 0;
   pictures_.SetUp(MakeWindowLayout(scale, clientHeight), platform_.environment.Colors());
   // The platform sizes the font for the screen's resolution: text keeps its
   // real size at every scale.
   platform_.graphics.SelectWindowFont(platform_.strings.Text(StringId::kGlyphFace), 9.75f);
-  pictures_.PaintTitleBand(platform_.graphics, outer.x * 1440 / scale.dpi, module_.VersionTitle);
+  pictures_.PaintTitleBand(platform_.graphics, scale.TwipsOfPixels(outer.x), module_.VersionTitle);
   platform_.window.Refresh();
 }
 void frmRuvoZava::CreateTickerSurfaces() {
@@ -247,8 +245,8 @@ void frmRuvoZava::ClientMouseDown(Point at, int button, int shift) {
   const auto y = static_cast<float>(scale.ToDesign(hit.local.y));
   switch (hit.part) {
     case WindowPart::kBackground:
-      Form_MouseDown(button, shift, static_cast<float>(at.x * module_.TwipsPerPixelX),
-                     static_cast<float>(at.y * module_.TwipsPerPixelY));
+      Form_MouseDown(button, shift, static_cast<float>(TwipsOf(at.x, module_.TwipsPerPixelX)),
+                     static_cast<float>(TwipsOf(at.y, module_.TwipsPerPixelY)));
       break;
     case WindowPart::kSpeedBox: picSpeed_MouseDown(button, shift, x, y); break;
     case WindowPart::kQuestionColorBox: picColorType_MouseDown(0, button, shift, x, y); break;
@@ -280,7 +278,8 @@ void frmRuvoZava::ClientMouseMove(Point at, int buttons, int shift) {
       // button held. From 200 % on the window is wider than the message
       // numbers, and a plain move across it must not read as one.
       if (local.y == 0 && buttons == kLeftButton) {
-        Form_MouseMove(buttons, shift, static_cast<float>(local.x * module_.TwipsPerPixelX), 0.0f);
+        Form_MouseMove(buttons, shift, static_cast<float>(TwipsOf(local.x, module_.TwipsPerPixelX)),
+                       0.0f);
       } else {
         SetLinkColor(kLinkBlue);
       }
