@@ -4,6 +4,12 @@
 # rule: each folder's library links only the libraries below it, and the
 # build (and `make test`) runs cmake/check_layers.cmake over every include.
 set(KX_LAYER_TIERS "text|forms" "settings|questions" "ticker|window" "app" "win32")
+# The resource headers in res/ (ids, version) belong to this layer and those
+# above it: app names the menu's commands by their ids.
+set(KX_RESOURCES_LAYER app)
+# The tools under tools/, each with the layers it may use (none: it stands
+# alone). A tool never reaches the program's own layers.
+set(KX_TOOL_LAYERS "kxd:text|forms|questions|settings" "capture:")
 
 # The folders of the tiers below `folder`'s, lowest first, into `out`.
 function(kx_folders_below folder out)

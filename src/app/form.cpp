@@ -5,7 +5,7 @@
 #include "app/load_questions.h"
 #include "app/messages.h"
 #include "app/select_question_file.h"
-#include "forms/twips.h"
+#include "forms/screen_units.h"
 #include "ticker/tray_message.h"
 #include "window/scaled_pictures.h"
 #include "window/slider_arithmetic.h"
@@ -39,23 +39,21 @@ void frmRuvoZava::Form_Unload() {
 // --- start-up steps -------------------------------------------------------
 
 // Hides the window, trades its caption for the drawn title band and sizes it
-// to 2100 twips high less the caption it no longer has.
+// to the design's height less the caption it no longer has.
 void frmRuvoZava::SetUpWindow() {
   platform_.window.Hide();
-  const int captionHeight = platform_.environment.Screen().captionHeight;
   const Point outer = platform_.window.OuterSize();
   const DisplayScale scale = module_.Scale;
-  const int height =
-      RoundHalfEven(2100.0f * static_cast<float>(scale.dpi) / 1440.0f) - captionHeight;
+  const int height = WindowHeightAt(scale, platform_.environment.Screen().captionHeight);
   platform_.window.RemoveCaption(outer.x, height);
   // The frame is as thick at the bottom as at the sides.
-  const int frame = outer.x - ClientWidthAt(scale);
+  const int frame = outer.x - ClientSizeAt(scale).x;
   const int clientHeight = height - frame > 0 ? height - frame : 0;
   pictures_.SetUp(MakeWindowLayout(scale, clientHeight), platform_.environment.Colors());
   // The platform sizes the font for the screen's resolution: text keeps its
   // real size at every scale.
   platform_.graphics.SelectWindowFont(platform_.strings.Text(StringId::kGlyphFace), 9.75f);
-  pictures_.PaintTitleBand(platform_.graphics, outer.x * 1440 / scale.dpi, module_.VersionTitle);
+  pictures_.PaintTitleBand(platform_.graphics, scale.TwipsOfPixels(outer.x), module_.VersionTitle);
   platform_.window.Refresh();
 }
 void frmRuvoZava::CreateTickerSurfaces() {
@@ -109,7 +107,6 @@ void frmRuvoZava::Timer1_Timer() {
 void frmRuvoZava::Form_MouseMove(int, int, float x, float) {
   // Every move, tray message or not, ends the link's highlight.
   SetLinkColor(kLinkBlue);
-  if (pressHeld_) return;
   switch (TrayMessageOf(x, module_.TwipsPerPixelX)) {
     case kWmLButtonDown:
       if (ticker_) (void)ticker_->SkipToAnswer();
@@ -232,79 +229,39 @@ void frmRuvoZava::lblURL_MouseMove(int, int, float, float) { SetLinkColor(kLinkM
 
 const Surface& frmRuvoZava::ClientPicture() const { return pictures_.Client(); }
 
-void frmRuvoZava::ClientMouseDown(Point at, int button, int shift) {
-  const Hit hit = HitTest(pictures_.Layout(), pictures_.LinkWidth(), at);
-  // Only a left-button drag of the knob needs the moves outside its box.
-  // Capturing for anything else would also swallow tray messages, which
-  // arrive as moves that look as if the left button were held.
-  captured_ = hit.part;
-  pressHeld_ = true;
-  captureHeld_ = hit.part == WindowPart::kSpeedBox && button == kLeftButton;
-  // The controls' arithmetic is that of the 96-dpi design: a press lands on
-  // the same step and cell at every scale.
-  const DisplayScale scale = pictures_.Layout().scale;
-  const auto x = static_cast<float>(scale.ToDesign(hit.local.x));
-  const auto y = static_cast<float>(scale.ToDesign(hit.local.y));
-  switch (hit.part) {
-    case WindowPart::kBackground:
-      Form_MouseDown(button, shift, static_cast<float>(at.x * module_.TwipsPerPixelX),
-                     static_cast<float>(at.y * module_.TwipsPerPixelY));
+PointerSpace frmRuvoZava::Space() const {
+  return PointerSpace{pictures_.Layout(), pictures_.LinkWidth(), module_.TwipsPerPixelX,
+                      module_.TwipsPerPixelY};
+}
+
+void frmRuvoZava::Call(const HandlerCall& c) {
+  switch (c.handler) {
+    case Handler::kNone: break;
+    case Handler::kForm_MouseDown: Form_MouseDown(c.button, c.shift, c.x, c.y); break;
+    case Handler::kForm_MouseMove: Form_MouseMove(c.button, c.shift, c.x, c.y); break;
+    case Handler::kBackgroundMove: SetLinkColor(kLinkBlue); break;
+    case Handler::kpicSpeed_MouseDown: picSpeed_MouseDown(c.button, c.shift, c.x, c.y); break;
+    case Handler::kpicSpeed_MouseMove: picSpeed_MouseMove(c.button, c.shift, c.x, c.y); break;
+    case Handler::kpicColorType_MouseDown:
+      picColorType_MouseDown(c.index, c.button, c.shift, c.x, c.y);
       break;
-    case WindowPart::kSpeedBox: picSpeed_MouseDown(button, shift, x, y); break;
-    case WindowPart::kQuestionColorBox: picColorType_MouseDown(0, button, shift, x, y); break;
-    case WindowPart::kAnswerColorBox: picColorType_MouseDown(1, button, shift, x, y); break;
-    default: break;  // frames, labels, borders, the emblem and the link take it silently
+    case Handler::klblURL_Click: lblURL_Click(); break;
+    case Handler::klblURL_MouseMove: lblURL_MouseMove(c.button, c.shift, c.x, c.y); break;
   }
+}
+
+void frmRuvoZava::ClientMouseDown(Point at, int button, int shift) {
+  Call(pointer_.Down(Space(), at, button, shift));
 }
 
 void frmRuvoZava::ClientMouseMove(Point at, int buttons, int shift) {
-  if (buttons == 0) captureHeld_ = false;
-  // While a button pressed on a control is held, its moves go to that
-  // control, wherever the pointer is.
-  const WindowLayout& layout = pictures_.Layout();
-  WindowPart part = captured_;
-  Point local;
-  if (captureHeld_) {
-    const Rect r = PartRect(layout, pictures_.LinkWidth(), part);
-    local = Point{at.x - r.left, at.y - r.top};
-  } else {
-    const Hit hit = HitTest(layout, pictures_.LinkWidth(), at);
-    part = hit.part;
-    local = hit.local;
-  }
-  const auto x = static_cast<float>(layout.scale.ToDesign(local.x));
-  const auto y = static_cast<float>(layout.scale.ToDesign(local.y));
-  switch (part) {
-    case WindowPart::kBackground:
-      // The shell's notifications come at y 0 with what reads as the left
-      // button held. From 200 % on the window is wider than the message
-      // numbers, and a plain move across it must not read as one.
-      if (local.y == 0 && buttons == kLeftButton) {
-        Form_MouseMove(buttons, shift, static_cast<float>(local.x * module_.TwipsPerPixelX), 0.0f);
-      } else {
-        SetLinkColor(kLinkBlue);
-      }
-      break;
-    case WindowPart::kSpeedBox: picSpeed_MouseMove(buttons, shift, x, y); break;
-    case WindowPart::kLink: lblURL_MouseMove(buttons, shift, x, y); break;
-    default: break;
-  }
+  Call(pointer_.Move(Space(), at, buttons, shift));
 }
 
-void frmRuvoZava::ClientClick(Point at) {
-  captureHeld_ = false;  // the left button went up
-  if (HitTest(pictures_.Layout(), pictures_.LinkWidth(), at).part == WindowPart::kLink) {
-    lblURL_Click();
-  }
-}
+void frmRuvoZava::ClientClick(Point at) { Call(pointer_.Click(Space(), at)); }
 
-void frmRuvoZava::ClientCaptureEnded() {
-  pressHeld_ = false;
-  captureHeld_ = false;
-}
+void frmRuvoZava::ClientCaptureEnded() { pointer_.CaptureEnded(); }
 
-bool frmRuvoZava::ShowsHandCursor(Point at) const {
-  return HitTest(pictures_.Layout(), pictures_.LinkWidth(), at).part == WindowPart::kLink;
-}
+bool frmRuvoZava::ShowsHandCursor(Point at) const { return PointerRouting::OverLink(Space(), at); }
 
 }  // namespace kx

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "app/module.h"
+#include "app/pointer_routing.h"
 #include "forms/mouse.h"
 #include "forms/platform.h"
 #include "resource.h"
@@ -60,8 +61,9 @@ class frmRuvoZava {
   void lblURL_MouseMove(int button, int shift, float x, float y);
 
   // For the binding: the client area as pixels, and mouse events in client
-  // pixels, which the form routes to the control under the pointer (or to
-  // the Form_ handlers, in twips). `buttons` is the mask of buttons held.
+  // pixels, which pointer_ routes to the handler of the control under the
+  // pointer (or to the Form_ handlers, in twips). `buttons` is the mask of
+  // buttons held.
   const Surface& ClientPicture() const;
   void ClientMouseDown(Point at, int button, int shift);
   void ClientMouseMove(Point at, int buttons, int shift);
@@ -103,6 +105,11 @@ class frmRuvoZava {
   // Double click on the icon and the Settings command.
   void ShowSettingsWindow();
 
+  // The window's parts as the pointer meets them, and the call of the
+  // handler a pointer event was routed to.
+  PointerSpace Space() const;
+  void Call(const HandlerCall& call);
+
   // The settings window's drawing; each refreshes the window.
   void DrawSpeedBar();
   void DrawColorMark(std::int16_t box, std::int32_t cell);
@@ -111,15 +118,10 @@ class frmRuvoZava {
   const Platform& platform_;
   basRuvoZava& module_;
 
-  // The settings window as pixels, and the control that keeps receiving the
-  // mouse while a button pressed on it is held.
+  // The settings window as pixels, and where its pointer events go.
   SettingsPictures pictures_;
   Surface KnobImage = MakeKnobImage();
-  WindowPart captured_ = WindowPart::kBackground;
-  bool captureHeld_ = false;
-  // A press on the window holds the mouse: its moves may leave the window at
-  // any x, where they would read as tray messages.
-  bool pressHeld_ = false;
+  PointerRouting pointer_;
 
   // Ticker and tray. The Load file command restarts the ticker with
   // ticker_->ResetForNewFile() and updates the record through tray_.

@@ -1,7 +1,7 @@
 #include "app/module.h"
 
 #include "app/messages.h"
-#include "forms/twips.h"
+#include "forms/screen_units.h"
 
 namespace kx {
 namespace {

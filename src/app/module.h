@@ -7,6 +7,7 @@
 #include <string>
 
 #include "forms/platform.h"
+#include "forms/screen_units.h"
 #include "questions/question_set.h"
 
 namespace kx {
@@ -16,8 +17,8 @@ struct basRuvoZava {
   std::u16string AppPath;  // always ends in a backslash
   std::u16string IniPath;
   std::u16string VersionTitle;
-  int TwipsPerPixelX = 15;
-  int TwipsPerPixelY = 15;
+  int TwipsPerPixelX = kDesignTwipsPerPixel;
+  int TwipsPerPixelY = kDesignTwipsPerPixel;
   // What the window and the tray icon are drawn at.
   DisplayScale Scale;
   // Empty: no question file chosen.

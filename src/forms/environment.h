@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "forms/geometry.h"
+#include "forms/screen_units.h"
 
 namespace kx {
 
@@ -16,8 +16,8 @@ struct ProgramVersion {
 struct ScreenMetrics {
   int widthPixels = 0;
   int heightPixels = 0;
-  int dpiX = 96;  // logical pixels per inch
-  int dpiY = 96;
+  int dpiX = kDesignDpi;  // logical pixels per inch
+  int dpiY = kDesignDpi;
   int captionHeight = 0;  // height of a window caption bar in pixels
 };
 

@@ -38,22 +38,4 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// The display's logical resolution. Everything on screen is designed in
-// pixels of 96 dpi (100 %) and enlarged by dpi / 96: positions and sizes
-// through Of(), rounded down so that neighbouring parts still meet; lines
-// and borders by the whole factor Line(), so they stay evenly thick.
-struct DisplayScale {
-  int dpi = 96;
-
-  constexpr int Of(int designPixels) const { return FloorDiv(designPixels * dpi, 96); }
-  constexpr Point Of(Point p) const { return Point{Of(p.x), Of(p.y)}; }
-  constexpr Rect Of(Rect r) const { return Rect{Of(r.left), Of(r.top), Of(r.right), Of(r.bottom)}; }
-  constexpr int Line() const { return dpi >= 192 ? dpi / 96 : 1; }
-  // The design pixel whose enlarged span holds this pixel: the inverse of Of.
-  constexpr int ToDesign(int pixels) const { return FloorDiv((pixels + 1) * 96 - 1, dpi); }
-  // Rounded down on both sides of 0, so that the mapping has no seam there.
-  static constexpr int FloorDiv(int n, int d) { return n >= 0 ? n / d : -((d - 1 - n) / d); }
-  friend bool operator==(const DisplayScale&, const DisplayScale&) = default;
-};
-
 }  // namespace kx

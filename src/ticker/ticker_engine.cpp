@@ -10,9 +10,6 @@
 namespace kx {
 namespace {
 
-// Twips at 96 dpi are 15 to the pixel.
-int PixelsOf(int twips, DisplayScale scale) { return scale.Of(twips / 15); }
-
 bool InTable(std::int32_t index) {
   return index >= 0 && static_cast<std::size_t>(index) < ColorTable.size();
 }
@@ -42,9 +39,9 @@ TickerEngine::TickerEngine(Graphics& graphics, RandomSource& random, DisplayScal
     : graphics_(graphics),
       random_(random),
       step_(std::max(1, scale.Of(2))),
-      canvas_(PixelsOf(kPicture1Twips, scale), PixelsOf(kPicture1Twips, scale)),
+      canvas_(scale.OfTwips(kPicture1Twips), scale.OfTwips(kPicture1Twips)),
       picture1_(canvas_.Width(), canvas_.Height()),
-      glyph_(PixelsOf(kPicture2Twips, scale), PixelsOf(kPicture2Twips, scale)) {}
+      glyph_(scale.OfTwips(kPicture2Twips), scale.OfTwips(kPicture2Twips)) {}
 
 void TickerEngine::ScrollAndPublish(const QuestionSet& questions, std::int32_t questionColor,
                                     std::int32_t answerColor) {

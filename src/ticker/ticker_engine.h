@@ -10,6 +10,7 @@
 
 #include "forms/graphics.h"
 #include "forms/random_source.h"
+#include "forms/screen_units.h"
 #include "forms/surface.h"
 #include "questions/question_set.h"
 #include "settings/settings.h"

@@ -1,6 +1,6 @@
 #include "ticker/tray_message.h"
 
-#include "forms/twips.h"
+#include "forms/screen_units.h"
 
 #include <cassert>
 #include <cmath>
@@ -13,7 +13,7 @@ int TrayMessageOf(float xTwips, int twipsPerPixelX) {
   // would overflow the rounding into int.
   constexpr float kLimit = 1.0e9f;
   if (twipsPerPixelX <= 0 || !(std::fabs(xTwips) < kLimit)) return 0;
-  return RoundHalfEven(xTwips) / twipsPerPixelX;
+  return PixelsOf(xTwips, twipsPerPixelX);
 }
 
 }  // namespace kx

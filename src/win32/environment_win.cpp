@@ -58,16 +58,21 @@ ProgramVersion EnvironmentWin::Version() {
                         static_cast<int>(LOWORD(info->dwFileVersionMS))};
 }
 
+EnvironmentWin::EnvironmentWin() {
+  const WindowDc screen(nullptr);
+  if (screen) {
+    dpiX_ = GetDeviceCaps(screen.Get(), LOGPIXELSX);
+    dpiY_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+  }
+}
+
 ScreenMetrics EnvironmentWin::Screen() {
   ScreenMetrics metrics;
   metrics.widthPixels = GetSystemMetrics(SM_CXSCREEN);
   metrics.heightPixels = GetSystemMetrics(SM_CYSCREEN);
   metrics.captionHeight = GetSystemMetrics(SM_CYCAPTION);
-  const WindowDc screen(nullptr);
-  if (screen) {
-    metrics.dpiX = GetDeviceCaps(screen.Get(), LOGPIXELSX);
-    metrics.dpiY = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-  }
+  metrics.dpiX = dpiX_;
+  metrics.dpiY = dpiY_;
   return metrics;
 }
 

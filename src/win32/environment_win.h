@@ -7,6 +7,9 @@ namespace kx::win {
 
 class EnvironmentWin final : public Environment {
  public:
+  // Asks the screen's resolution, once: the program has no other source
+  // for it, and does not follow a change while it runs.
+  EnvironmentWin();
   // FindWindowW with no class: hidden windows count, child windows do not.
   bool TopLevelWindowExists(std::u16string_view title) override;
   // The running program file's folder, with its trailing backslash.
@@ -15,6 +18,10 @@ class EnvironmentWin final : public Environment {
   ProgramVersion Version() override;
   ScreenMetrics Screen() override;
   SystemColors Colors() override;
+
+ private:
+  int dpiX_ = kDesignDpi;
+  int dpiY_ = kDesignDpi;
 };
 
 // The full path of the running program file (any length), UTF-16.

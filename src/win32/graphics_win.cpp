@@ -52,10 +52,7 @@ bool IsFontInstalled(std::u16string_view face) {
   return found;
 }
 
-GraphicsWin::GraphicsWin(HINSTANCE instance) : instance_(instance) {
-  const WindowDc screen(nullptr);
-  if (screen) dpiY_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-}
+GraphicsWin::GraphicsWin(HINSTANCE instance, int dpiY) : instance_(instance), dpiY_(dpiY) {}
 
 void GraphicsWin::SelectGlyphFont(std::u16string_view face, int points) {
   const std::u16string glyphFace = ChooseFace(face, &IsFontInstalled);

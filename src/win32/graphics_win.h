@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "forms/graphics.h"
+#include "forms/screen_units.h"
 #include "win32/icon_win.h"
 #include "win32/scoped_win.h"
 
@@ -14,8 +15,9 @@ namespace kx::win {
 
 class GraphicsWin final : public Graphics {
  public:
-  // `instance` holds the program icon resource.
-  explicit GraphicsWin(HINSTANCE instance);
+  // `instance` holds the program icon resource; fonts are sized for a screen
+  // of `dpiY`, as the environment reports it.
+  explicit GraphicsWin(HINSTANCE instance, int dpiY = kDesignDpi);
 
   void SelectGlyphFont(std::u16string_view face, int points) override;
   void SelectWindowFont(std::u16string_view face, float points) override;
@@ -30,7 +32,7 @@ class GraphicsWin final : public Graphics {
   int Draw(HFONT font, Surface& target, Point at, std::u16string_view text, Color color);
 
   HINSTANCE instance_;
-  int dpiY_ = 96;
+  int dpiY_;
   UniqueFont glyphFont_;
   UniqueFont windowFont_;
   std::optional<IconWin> programIcon_;

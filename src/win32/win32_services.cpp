@@ -8,7 +8,7 @@ Win32Services::Win32Services(HINSTANCE instance)
       dialogs(instance, [this] { return window.Handle(); }),
       timer([this] { return window.Handle(); }),
       tray([this] { return window.Handle(); }),
-      graphics(instance) {}
+      graphics(instance, environment.Screen().dpiY) {}
 
 Platform Win32Services::AsPlatform() {
   return Platform{strings, dialogs, environment, files, timer, tray, graphics, window, random};
@@ -18,7 +18,7 @@ StartResult StartProgram(const Platform& platform, WindowWin& window, basRuvoZav
                          frmRuvoZava& form) {
   bool created = false;
   const bool started = Main(platform, module, [&] {
-    created = window.Create(form);
+    created = window.Create(form, module.Scale);
     if (created) form.Form_Load();
   });
   if (!started) return StartResult::kRefused;

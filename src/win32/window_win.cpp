@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "app/form.h"
-#include "forms/twips.h"
 #include "resource.h"
 #include "win32/dib_pixels.h"
 #include "win32/timer_win.h"
 #include "win32/wide_text.h"
 #include "win32/window_messages.h"
+#include "window/window_layout.h"
 
 namespace kx::win {
 namespace {
@@ -21,8 +21,6 @@ constexpr wchar_t kClassName[] = L"KX_RuvoZava.Form";
 // A fixed dialog frame with a caption; the form removes the caption later.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-// The client area as designed, in pixels at 96 dpi (4200 x 1425 twips).
-constexpr int kClientHeight = 95;
 
 bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
@@ -50,11 +48,6 @@ int ShiftOf(WPARAM keys) {
          (GetKeyState(VK_MENU) < 0 ? kAltKey : 0);
 }
 
-DisplayScale ScreenScale() {
-  const WindowDc screen(nullptr);
-  return ScaleOf(screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96);
-}
-
 }  // namespace
 
 WindowWin::~WindowWin() {
@@ -62,12 +55,13 @@ WindowWin::~WindowWin() {
   if (window_ != nullptr) (void)DestroyWindow(window_);
 }
 
-bool WindowWin::Create(frmRuvoZava& form) {
+bool WindowWin::Create(frmRuvoZava& form, DisplayScale scale) {
   assert(window_ == nullptr && "the program has one window");
   if (!RegisterWindowClass(instance_, &Procedure)) return false;
   form_ = &form;
-  const DisplayScale scale = ScreenScale();
-  RECT outer{0, 0, ClientWidthAt(scale), scale.Of(kClientHeight)};
+  scale_ = scale;
+  const Point client = ClientSizeAt(scale);
+  RECT outer{0, 0, client.x, client.y};
   (void)AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;
@@ -240,7 +234,7 @@ void WindowWin::Paint() {
 HCURSOR WindowWin::HandCursor() {
   if (!handCursor_) {
     // 32 pixels, doubled from 200 % on: enlarged by whole factors only.
-    const int size = 32 * ScreenScale().Line();
+    const int size = 32 * scale_.Line();
     handCursor_.Reset(static_cast<HCURSOR>(
         LoadImageW(instance_, MAKEINTRESOURCEW(IDC_URL_HAND), IMAGE_CURSOR, size, size, 0)));
   }

@@ -5,6 +5,7 @@
 
 #include "win32/windows_api.h"
 
+#include "forms/screen_units.h"
 #include "forms/window_host.h"
 #include "win32/scoped_win.h"
 
@@ -26,9 +27,10 @@ class WindowWin final : public WindowHost {
   // A window still open is destroyed without calling back into the form.
   ~WindowWin() override;
 
-  // Creates the hidden, centred window whose events go to `form`. False when
-  // the system refuses; the program cannot run then.
-  bool Create(frmRuvoZava& form);
+  // Creates the hidden, centred window whose events go to `form`, sized for a
+  // screen of `scale`. False when the system refuses; the program cannot run
+  // then.
+  bool Create(frmRuvoZava& form, DisplayScale scale);
   // nullptr before Create and after the window is gone.
   HWND Handle() const { return window_; }
 
@@ -55,6 +57,7 @@ class WindowWin final : public WindowHost {
   frmRuvoZava* form_ = nullptr;
   UniqueMenu menu_;
   UniqueCursor handCursor_;
+  DisplayScale scale_;
   bool unloaded_ = false;
 };
 

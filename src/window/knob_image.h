@@ -5,6 +5,7 @@
 // and then ANDing the knob paints the knob and leaves its surroundings as
 // they were. At 96 dpi it is 18 x 17: the knob 9 wide, its point at column 4.
 
+#include "forms/screen_units.h"
 #include "forms/surface.h"
 
 namespace kx {

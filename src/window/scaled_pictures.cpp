@@ -42,7 +42,7 @@ Surface EmblemPicture(DisplayScale scale) {
 
 Surface ColorCellsPicture(DisplayScale scale) {
   const Surface design = ColorCellsPicture();
-  if (scale.dpi % 96 == 0) return Enlarged(design, scale.dpi / 96);
+  if (scale.WholeFactor() != 0) return Enlarged(design, scale.WholeFactor());
   // The dots of the design: centre and radius in design pixels, their face
   // colour at the centre, the shade at the bottom, the glint up left.
   struct Dot {
@@ -54,7 +54,7 @@ Surface ColorCellsPicture(DisplayScale scale) {
       {40.5, 7.5, 3.5, {40, 7}, {40, 10}, {39, 6}}, {56.5, 7.5, 3.5, {56, 7}, {56, 10}, {55, 6}},
       {73.5, 7.5, 2.5, {73, 7}, {74, 9}, {73, 7}},
   };
-  const double s = scale.dpi / 96.0;
+  const double s = scale.Factor();
   const double line = scale.Line();
   Surface cells(scale.Of(design.Width()), scale.Of(design.Height()));
   for (const Dot& dot : kDots) {

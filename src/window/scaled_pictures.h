@@ -3,6 +3,7 @@
 // whole factor where the scale is one, otherwise drawn anew at their size.
 // At 96 dpi they are the pictures of art_pixels.h, pixel for pixel.
 
+#include "forms/screen_units.h"
 #include "forms/surface.h"
 
 namespace kx {

@@ -59,11 +59,10 @@ void SettingsPictures::PaintTitleBand(Graphics& graphics, int outerWidthTwips,
   // Boxes are placed in twips, so the gradient stretches with the window and
   // the last boxes fall beyond its right edge.
   const int step = outerWidthTwips / 128 + 1;
-  constexpr int t = kDesignTwipsPerPixel;
   const DisplayScale scale = layout_.scale;
   const int band = scale.Of(kTitleBandPixels);
   for (int i = 0; i < kTitleBandBoxes; ++i) {
-    window_.FillRect(Rect{scale.Of(step * i / t), 0, scale.Of(step * (i + 1) / t) + 1, band},
+    window_.FillRect(Rect{scale.OfTwips(step * i), 0, scale.OfTwips(step * (i + 1)) + 1, band},
                      TitleBandColor(i));
   }
   window_.FillRect(Rect{0, band, layout_.clientWidth, scale.Of(kTitleBandPixels + 1)}, kBlack);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "forms/mouse.h"
-#include "forms/twips.h"
+#include "forms/screen_units.h"
 #include "settings/settings.h"
 
 namespace kx {

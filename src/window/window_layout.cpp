@@ -11,7 +11,11 @@ struct TwipsBox {
   int left, top, width, height;
 };
 
-constexpr int kDesignClientWidthTwips = 4200;
+// The window: its client area as created, and its outer height once the
+// caption is gone.
+constexpr int kClientWidth = 4200;
+constexpr int kClientHeight = 1425;
+constexpr int kWindowHeight = 2100;
 constexpr TwipsBox kSpeedFrame{60, 360, 2055, 975};
 constexpr TwipsBox kSpeedBox{120, 300, 1815, 615};  // in kSpeedFrame
 constexpr TwipsBox kColorFrame{2220, 360, 1875, 975};
@@ -25,10 +29,10 @@ constexpr int kIconPosition = 8;  // imgIcon is moved to (8, 8) at load
 constexpr int kIconSize = 240;
 
 Rect Place(const TwipsBox& box, DisplayScale scale, Point origin = {}) {
-  constexpr int t = kDesignTwipsPerPixel;
-  const int left = origin.x + box.left / t;
-  const int top = origin.y + box.top / t;
-  return scale.Of(Rect{left, top, left + box.width / t, top + box.height / t});
+  const int left = origin.x + DesignPixelsOf(box.left);
+  const int top = origin.y + DesignPixelsOf(box.top);
+  return scale.Of(
+      Rect{left, top, left + DesignPixelsOf(box.width), top + DesignPixelsOf(box.height)});
 }
 
 Rect Shrunk(Rect r, int by) { return Rect{r.left + by, r.top + by, r.right - by, r.bottom - by}; }
@@ -37,16 +41,19 @@ Point Local(Rect r, Point client) { return Point{client.x - r.left, client.y - r
 
 }  // namespace
 
-int ClientWidthAt(DisplayScale scale) {
-  return scale.Of(kDesignClientWidthTwips / kDesignTwipsPerPixel);
+Point ClientSizeAt(DisplayScale scale) {
+  return Point{scale.OfTwips(kClientWidth), scale.OfTwips(kClientHeight)};
+}
+
+int WindowHeightAt(DisplayScale scale, int captionHeight) {
+  return scale.PixelsOfTwips(kWindowHeight) - captionHeight;
 }
 
 WindowLayout MakeWindowLayout(DisplayScale scale, int clientHeight) {
   assert(scale.dpi > 0 && "a display has a positive resolution");
-  constexpr int t = kDesignTwipsPerPixel;
   WindowLayout l;
   l.scale = scale;
-  l.clientWidth = ClientWidthAt(scale);
+  l.clientWidth = ClientSizeAt(scale).x;
   l.clientHeight = clientHeight;
   const Rect speedFrame = Place(kSpeedFrame, DisplayScale{});
   const Rect colorFrame = Place(kColorFrame, DisplayScale{});
@@ -63,8 +70,8 @@ WindowLayout MakeWindowLayout(DisplayScale scale, int clientHeight) {
     l.colorBoxes[i] = Place(kColorBoxes[i], scale, colorOrigin);
     l.colorAreas[i] = Shrunk(l.colorBoxes[i], kColorBoxBorder * scale.Line());
   }
-  l.linkOrigin = scale.Of(Point{kLinkLeft / t, kLinkTop / t});
-  l.linkHeight = scale.Of(kLinkHeight / t);
+  l.linkOrigin = Point{scale.OfTwips(kLinkLeft), scale.OfTwips(kLinkTop)};
+  l.linkHeight = scale.OfTwips(kLinkHeight);
   l.icon = Place(TwipsBox{kIconPosition, kIconPosition, kIconSize, kIconSize}, scale);
   return l;
 }

@@ -1,11 +1,11 @@
 #pragma once
-// Where the settings window's parts lie, in pixels of its client area. The
-// window places its controls in twips; a twips figure becomes pixels of the
-// 96-dpi design by integer division by 15, a frame's children are placed from
-// the frame's top-left corner, and the whole design is then enlarged by the
-// display's scale.
+// Where the settings window's parts lie, in pixels of its client area, and
+// the window's own size. The window places its controls in twips; a twips
+// figure becomes pixels of the 96-dpi design (forms/screen_units.h), a
+// frame's children are placed from the frame's top-left corner, and the whole
+// design is then enlarged by the display's scale.
 
-#include "forms/geometry.h"
+#include "forms/screen_units.h"
 
 namespace kx {
 
@@ -27,7 +27,6 @@ enum class WindowPart {
 inline constexpr int kTitleBandPixels = 18;
 inline constexpr int kColorBoxBorder = 2;
 inline constexpr int kWindowFontPixels = 13;  // the window font's line height
-inline constexpr int kDesignTwipsPerPixel = 15;
 
 struct WindowLayout {
   DisplayScale scale;
@@ -49,8 +48,11 @@ struct WindowLayout {
 // and `clientHeight` pixels high.
 WindowLayout MakeWindowLayout(DisplayScale scale, int clientHeight);
 
-// The client width the window was designed with, at this scale.
-int ClientWidthAt(DisplayScale scale);
+// The client area the window is created with, at this scale.
+Point ClientSizeAt(DisplayScale scale);
+// The window's outer height once it has traded its caption for the drawn
+// title band: the design's height, the caption (in pixels) taken off.
+int WindowHeightAt(DisplayScale scale, int captionHeight);
 
 struct Hit {
   WindowPart part = WindowPart::kBackground;

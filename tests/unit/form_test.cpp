@@ -195,29 +195,6 @@ TEST(SettingsWindow, ClosingClickSavesWhatChangedAndAppliesTheSpeed) {
   EXPECT_EQ(w.fake.files.writes, 1);
 }
 
-// The shell's notifications reach the window as moves with x = the mouse
-// message and a word that reads as the left button held. While a press on
-// the window holds the mouse, its moves are no notifications, wherever they
-// pass; once the capture ends, notifications arrive again. From 200 % the
-// window is wider than the message numbers: a plain move is none either.
-TEST(SettingsWindow, DragsAndPlainMovesReadNoTrayMessages) {
-  Loaded w(192);
-  for (const int y : {1, 10, 200}) w.Move({kWmRButtonDown, y});
-  EXPECT_EQ(w.fake.window.popups, 0);
-  for (const Point p : {w.In(-1, 30, 20), w.In(0, 20), Point{5, 30}}) {
-    for (const int button : {kLeftButton, kRightButton}) {
-      w.fake.window.Hide();
-      w.Press(p, button);
-      for (const int x : {kWmLButtonDown, kWmLButtonDblClk, kWmRButtonDown})
-        w.Move({x, p.y}, button);
-      EXPECT_FALSE(w.fake.window.visible || w.fake.window.popups) << p.x << "," << p.y;
-      w.form->ClientCaptureEnded();
-      w.Move({kWmLButtonDblClk, 0}, kLeftButton);
-      EXPECT_TRUE(w.fake.window.visible) << p.x << "," << p.y << " " << button;
-    }
-  }
-}
-
 TEST(SettingsWindow, LinkOpensTheAddressAndLightsUpUnderThePointer) {
   Loaded w;
   w.form->ClientClick({20, 80});
