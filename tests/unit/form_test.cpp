@@ -94,7 +94,6 @@ TEST(FormLoad, StartUpVariants) {
     std::u16string stored;
   } cases[] = {
       {"", std::nullopt, false, false, kPleaseLoad, 0, u""},
-      {"[FilePath]\r\nKX_FILE=\r\n", std::nullopt, false, false, kPleaseLoad, 0, u""},
       {std::nullopt, std::nullopt, false, true, u"KX_RuvoZava", 1, kBundled},
       {kIni, Record(u"問題", u"答") + Record(u"Q", u"A"), false, true, u"KX_RuvoZava", 2, kQuiz},
       {kIni, std::nullopt, true, true, kPleaseLoad, 0, kQuiz},
@@ -118,13 +117,12 @@ TEST(FormLoad, StartUpVariants) {
 // too long to store is used, not stored cut short.
 TEST(FormLoad, AFreshFolderStoresOnlyABundledQuizItCanNameAgain) {
   fake::FakeFiles files;
-  const std::u16string folder = u"C:\\" + std::u16string(245, u'a') + u"\\";
   basRuvoZava module;
-  module.AppPath = folder;
-  module.IniPath = folder + u"KXT.ini";
+  module.AppPath = u"C:\\" + std::u16string(245, u'a') + u"\\";
+  module.IniPath = module.AppPath + u"KXT.ini";
   EXPECT_EQ(QuestionFilePathAtStart(files, module), u"");
-  files.contents[folder + u"bundled.kxd"] = "";
-  EXPECT_EQ(QuestionFilePathAtStart(files, module), folder + u"bundled.kxd");
+  files.contents[module.AppPath + u"bundled.kxd"] = "";
+  EXPECT_EQ(QuestionFilePathAtStart(files, module), module.AppPath + u"bundled.kxd");
   EXPECT_EQ(files.writes, 0);
 }
 
@@ -175,6 +173,7 @@ TEST(Tray, EachTickHandsTheShellOneNewIconUntilExit) {
   EXPECT_EQ(w.fake.graphics.liveIcons, 0);
   EXPECT_EQ(w.fake.tray.calls.size(), 303u);
   EXPECT_EQ(w.fake.tray.calls.back().kind, "delete");
+  EXPECT_EQ(w.fake.files.writes, 0);  // settings are saved by the settings window alone
 }
 
 // At every scale a press lands on the level and cell it would at 100 %, and
