@@ -5,7 +5,7 @@
 # of the zips. The debug information goes to dist/debug/<build id>.debug,
 # never into a zip. Byte for byte the same on every run from the same
 # sources: no link time in the images, the last commit's time
-# (SOURCE_DATE_EPOCH) on the zip entries.
+# (SOURCE_DATE_EPOCH) on the zip entries and the stripped images.
 #
 #   scripts/dist.sh              builds in build/dist/{native,win64,win32}
 #   KX_DIST_BUILDS=build scripts/dist.sh
