@@ -10,4 +10,9 @@ endif()
 add_link_options(-Wl,--enable-reloc-section)
 # Reproducible images: no link time in the headers, no build folder in the code.
 add_link_options(-Wl,--no-insert-timestamp)
+# Line tables for a crash address, and a build id taken from the image's own
+# bytes: the download ships stripped images, and the id names the debug file
+# that reads their addresses. -g changes no generated code.
+add_compile_options(-g1)
+add_link_options(-Wl,--build-id)
 add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.)

@@ -4,6 +4,7 @@
 
 #include "app/load_questions.h"
 #include "app/messages.h"
+#include "app/question_file_at_start.h"
 #include "app/select_question_file.h"
 #include "forms/screen_units.h"
 #include "ticker/tray_message.h"
@@ -69,7 +70,7 @@ void frmRuvoZava::PlaceIconAndLink() {
 }
 void frmRuvoZava::LoadSettingsStep() { settings = LoadSettings(platform_.files, module_.IniPath); }
 void frmRuvoZava::ReadQuestionFilePath() {
-  module_.QuestionFilePath = kx::ReadQuestionFilePath(platform_.files, module_.IniPath);
+  module_.QuestionFilePath = QuestionFilePathAtStart(platform_.files, module_);
 }
 void frmRuvoZava::SetTimerInterval() { platform_.timer.SetInterval(TimerIntervalOf(settings)); }
 void frmRuvoZava::DrawSelectorsAndSpeed() {

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
 #include "forms/files_std.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
@@ -137,17 +136,9 @@ TEST_P(Differential, ReadsAndSettingsAsThePlatformAndThePlatformReadsOurChanges)
           << c.name << ": [" << section << "] " << key;
     }
   }
-  // The program's own reads against the same steps with the platform's functions.
+  // The path as the program reads it, against the platform's 256-byte read.
   StdFiles files;
   const std::u16string widePath = std::filesystem::path(path).u16string();
-  const Settings settings = LoadSettings(files, widePath);
-  const auto platformInt = [&path](const char* section, const char* key) {
-    return static_cast<std::int32_t>(GetPrivateProfileIntA(section, key, kNotSet, path.c_str()));
-  };
-  EXPECT_EQ(settings.SpeedSaved,
-            static_cast<std::int16_t>(platformInt("SCROLL", "SPEED") & 0xFFFF));
-  EXPECT_EQ(settings.QuestionColorSaved, platformInt("COLOR", "QUESTION"));
-  EXPECT_EQ(settings.AnswerColorSaved, platformInt("COLOR", "ANSWER"));
   char buffer[256] = {};
   GetPrivateProfileStringA("FilePath", "KX_FILE", nullptr, buffer, sizeof buffer, path.c_str());
   EXPECT_EQ(ReadQuestionFilePath(files, widePath),

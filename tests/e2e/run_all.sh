@@ -23,11 +23,9 @@ click_icon 1
 check "$tag ticker: a left click brings the answer in orange" \
   wait_for 5 icon_shows ticker-a FFC020
 
-ini_before=$(md5sum <KXT.ini)
 choose_menu_item "1 - 10"  # Exit, the last item
 check "$tag ticker: Exit ends the program and removes the icon" \
   eval 'wait_for 10 is_running 0 && wait_for 5 no_icon'
-check "$tag ticker: Exit writes no settings" [ "$(md5sum <KXT.ini)" == "$ini_before" ]
 
 fresh_folder single
 start_app
@@ -39,43 +37,33 @@ probe press-ok 起動Error  # a key sent to a fresh box is sometimes lost
 check "$tag single: and ends, leaving the first copy" \
   eval 'wait_for 10 no_box 起動Error && wait_for 10 is_running 1 && is_hidden'
 
-# The real open-file dialog: a name the settings file cannot hold is
-# refused and the dialog opens again; a Japanese name that fits loads.
+# The real open-file dialog hands back a Japanese name whole. (Which names
+# are refused, and the dialog's reopening, are the form's unit tests.)
 fresh_folder load-file
 write_quiz "$app/問題集.kxd" 二つ目の問題の一問目です。 一 二つ目の問題の二問目です。 二
-cp "$app/問題集.kxd" "$app/café.kxd"
 start_app
 wait_for 30 has_icon
 choose_menu_item "3 / 7"
 check "$tag load file: the menu's Load file opens the dialog" wait_for 30 dialog_open
-open_in_dialog "$app/café.kxd"
-check "$tag load file: a name without a code page 932 form is refused" \
-  wait_for 30 box_says File読込Error $'指定されたFileは使用出来ません、\nFileを指定し直して下さい。'
-probe press-ok File読込Error
-check "$tag load file: then the dialog opens again" wait_for 30 dialog_open
 open_in_dialog "$app/問題集.kxd"
 check "$tag load file: a Japanese name that fits is accepted and stored" \
   eval 'wait_for 30 eval "! dialog_open" && wait_for 5 stored_is "$app/問題集.kxd"'
 check "$tag load file: its question scrolls in green" wait_for 30 icon_shows load-two 00FF00
 
 # The download as a user gets it, when the test run has packed it: unpacked
-# into an empty folder, started there, the bundled quiz loaded.
+# into an empty folder and started there, it scrolls the bundled quiz at once.
 zip_file=$(ls "$root"/dist/KX_RuvoZava-*-win64.zip 2>/dev/null | head -n1)
 if [[ -n $zip_file ]]; then
   end_app
   app="$work/run/dist-zip"
-  rm -rf "$app" && mkdir -p "$app" && unzip -q "$zip_file" -d "$app"
+  rm -rf "$app" && mkdir -p "$app" && python3 -m zipfile -e "$zip_file" "$app"
   app=$(dirname "$(ls "$app"/*/KX_RuvoZava.exe)")
   cd "$app" || exit 1
   check "$tag dist zip: its checksums hold" eval 'tr -d "\r" <SHA256SUMS | sha256sum --quiet -c'
   cp "$probe_exe" "$app/"
   start_app
-  wait_for 30 has_icon
-  choose_menu_item "3 / 7"
-  wait_for 30 dialog_open
-  open_in_dialog "$app/bundled.kxd"
-  check "$tag dist zip: the bundled quiz loads and scrolls in green" \
-    eval 'wait_for 30 eval "! dialog_open" && wait_for 30 icon_shows dist-zip 00FF00'
+  check "$tag dist zip: the first start scrolls the bundled quiz in green and keeps it" \
+    eval 'wait_for 30 has_icon && wait_for 30 icon_shows dist-zip 00FF00 && stored_is "$app/bundled.kxd"'
 fi
 
 # At 150 %: the icon at the shell's 24 pixels, the window the 100 % one

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/form.h"
+#include "app/question_file_at_start.h"
 #include "app/select_question_file.h"
 #include "fake/fake_platform.h"
 #include "questions/file_choice.h"
@@ -24,10 +25,12 @@ using testing::Record;
 
 const std::u16string kQuiz = u"C:\\KX\\q.kxd";
 const std::u16string kPleaseLoad = u"Fileを読み込んで下さい。";
+const std::u16string kBundled = u"C:\\KX\\bundled.kxd";
 const std::string kIni = "[FilePath]\r\nKX_FILE= C:\\KX\\q.kxd \r\n";
 
-// The form loaded as the program loads it on a screen of `dpi`, with `ini`
-// as its settings file and `quiz`, if any, in q.kxd.
+// The form loaded as the program loads it on a screen of `dpi`, with `ini`,
+// if any, as its settings file, `quiz`, if any, in q.kxd, and the bundled
+// quiz beside the program.
 struct Loaded {
   fake::FakePlatform fake;
   Platform platform = fake.Services();
@@ -35,13 +38,16 @@ struct Loaded {
   std::optional<frmRuvoZava> form;
   bool iconBeforeMessage = false;
 
-  explicit Loaded(int dpi = 96, int twipsPerPixel = 15, const std::string& ini = kIni,
+  explicit Loaded(int dpi = 96, int twipsPerPixel = 15,
+                  const std::optional<std::string>& ini = kIni,
                   std::optional<std::string> quiz = Record(u"ABCD", u"XY")) {
     module.Scale = DisplayScale{dpi};
     module.TwipsPerPixelX = module.TwipsPerPixelY = twipsPerPixel;
+    module.AppPath = u"C:\\KX\\";
     module.IniPath = u"C:\\KX\\KXT.ini";
     if (quiz) fake.files.contents[kQuiz] = *quiz;
-    fake.files.contents[module.IniPath] = ini;
+    if (ini) fake.files.contents[module.IniPath] = *ini;
+    fake.files.contents[kBundled] = Record(u"同梱", u"答");
     fake.dialogs.onMessage = [this] { iconBeforeMessage = !fake.tray.calls.empty(); };
     form.emplace(platform, module);
     fake.window.onUnload = [this] { form->Form_Unload(); };
@@ -77,20 +83,23 @@ struct Loaded {
   std::u16string StoredPath() { return ReadQuestionFilePath(fake.files, module.IniPath); }
 };
 
+// Only a folder without any settings file starts with the bundled quiz.
 TEST(FormLoad, StartUpVariants) {
   const struct {
-    std::string ini;
+    std::optional<std::string> ini;
     std::optional<std::string> quiz;
     bool message, timer;
     std::u16string tip;
     std::int32_t count;
+    std::u16string stored;
   } cases[] = {
-      {"", std::nullopt, false, false, kPleaseLoad, 0},
-      {kIni, Record(u"問題", u"答") + Record(u"Q", u"A"), false, true, u"KX_RuvoZava", 2},
-      {kIni, std::nullopt, true, true, kPleaseLoad, 0},
+      {"", std::nullopt, false, false, kPleaseLoad, 0, u""},
+      {std::nullopt, std::nullopt, false, true, u"KX_RuvoZava", 1, kBundled},
+      {kIni, Record(u"問題", u"答") + Record(u"Q", u"A"), false, true, u"KX_RuvoZava", 2, kQuiz},
+      {kIni, std::nullopt, true, true, kPleaseLoad, 0, kQuiz},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.ini);
+    SCOPED_TRACE(c.ini.value_or("no settings file"));
     Loaded w(96, 15, c.ini, c.quiz);
     EXPECT_EQ(w.fake.dialogs.messages.size(), c.message ? 1u : 0u);
     EXPECT_FALSE(w.iconBeforeMessage);
@@ -99,8 +108,22 @@ TEST(FormLoad, StartUpVariants) {
     EXPECT_TRUE(w.ShowsProgramIcon());
     EXPECT_EQ(w.fake.timer.Enabled(), c.timer);
     EXPECT_EQ(w.module.Questions.count, c.count);
-    EXPECT_EQ(w.fake.files.writes, 0);
+    EXPECT_EQ(w.StoredPath(), c.stored);
+    EXPECT_EQ(w.fake.files.writes, c.ini ? 0 : 1);
   }
+}
+
+// A fresh folder without the bundled quiz stays as it was; a bundled path
+// too long to store is used, not stored cut short.
+TEST(FormLoad, AFreshFolderStoresOnlyABundledQuizItCanNameAgain) {
+  fake::FakeFiles files;
+  basRuvoZava module;
+  module.AppPath = u"C:\\" + std::u16string(245, u'a') + u"\\";
+  module.IniPath = module.AppPath + u"KXT.ini";
+  EXPECT_EQ(QuestionFilePathAtStart(files, module), u"");
+  files.contents[module.AppPath + u"bundled.kxd"] = "";
+  EXPECT_EQ(QuestionFilePathAtStart(files, module), module.AppPath + u"bundled.kxd");
+  EXPECT_EQ(files.writes, 0);
 }
 
 // Only whole pixels that are one of the three messages act.
@@ -150,6 +173,7 @@ TEST(Tray, EachTickHandsTheShellOneNewIconUntilExit) {
   EXPECT_EQ(w.fake.graphics.liveIcons, 0);
   EXPECT_EQ(w.fake.tray.calls.size(), 303u);
   EXPECT_EQ(w.fake.tray.calls.back().kind, "delete");
+  EXPECT_EQ(w.fake.files.writes, 0);  // settings are saved by the settings window alone
 }
 
 // At every scale a press lands on the level and cell it would at 100 %, and

@@ -54,25 +54,6 @@ TEST_F(SettingsRules, ASaveWritesTheChangedAndUnsetKeysAndKeepsTheRest) {
   }
 }
 
-// Never replaced while unreadable; a save refused is tried again next time.
-TEST_F(SettingsRules, AnUnreadableFileIsNeverReplacedAndAFailedSaveIsRetried) {
-  File() = "[SCROLL]\r\nSPEED=0\r\n";
-  fake.files.unreadable.insert(std::u16string(kIni));
-  Settings settings = Load();
-  EXPECT_EQ(settings.SpeedLevel, 1);
-  Save(settings);
-  EXPECT_FALSE(WriteQuestionFilePath(fake.files, kIni, u"C:\\q.kxd"));
-  EXPECT_EQ(fake.files.writes, 0);
-  fake.files.unreadable.clear();
-  fake.files.readOnly.insert(std::u16string(kIni));
-  settings = Load();
-  settings.AnswerColor = 3;
-  Save(settings);
-  fake.files.readOnly.clear();
-  Save(settings);
-  EXPECT_EQ(Load().AnswerColor, 3);
-}
-
 TEST_F(SettingsRules, QuestionFilePathRoundTripsInCodePage932) {
   File() = "; mine\r\n";
   ASSERT_TRUE(WriteQuestionFilePath(fake.files, kIni, u"D:\\クイズ\\q.kxd"));
