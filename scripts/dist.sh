@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the downloads: dist/KX_RuvoZava-<version>-win64.zip and -win32.zip,
-# each with the program, kxd, the bundled quiz and its source, a read-me and
-# SHA256SUMS, and dist/SHA256SUMS of the zips. Byte for byte the same on
-# every run from the same sources: no time stamps in the images, fixed ones
-# in the zips.
+# each with the program, kxd, the bundled quiz and its source, the quiz packs
+# with their CSVs and licence in quiz/, a read-me and SHA256SUMS, and
+# dist/SHA256SUMS of the zips. Byte for byte the same on every run from the
+# same sources: no time stamps in the images, fixed ones in the zips.
 #
 #   scripts/dist.sh              builds in build/dist/{native,win64,win32}
 #   KX_DIST_BUILDS=build scripts/dist.sh
@@ -21,25 +21,34 @@ if [[ -z ${KX_DIST_BUILDS:-} ]]; then
   scripts/setup.sh
   for preset in native "${arches[@]}"; do
     cmake --preset "$preset" -B "$builds/$preset" -DKX_BUILD_TESTS=OFF -DKX_BUILD_BENCH=OFF >/dev/null
-    cmake --build "$builds/$preset" -j 2 --target "$([[ $preset == native ]] && echo kxd_bundled_quiz || echo all)" >/dev/null
+    # shellcheck disable=SC2046 # two targets for the native build
+    cmake --build "$builds/$preset" -j 2 --target $([[ $preset == native ]] && echo kxd_bundled_quiz kxd_quiz_packs || echo all) >/dev/null
   done
 fi
+
+# The quiz packs, in a fixed order whatever the locale: NAME_IN_ZIP=FILE.
+packs=(quiz/LICENSE-dictionaries.txt=quiz/LICENSE-dictionaries.txt)
+while IFS= read -r csv; do
+  name=$(basename "$csv" .csv)
+  packs+=("quiz/$name.kxd=$builds/native/quiz/packs/$name.kxd" "quiz/$name.csv=$csv")
+done < <(printf '%s\n' quiz/packs/*.csv | LC_ALL=C sort)
 
 mkdir -p dist
 for arch in "${arches[@]}"; do
   name=KX_RuvoZava-$version-$arch
   python3 - "dist/$name.zip" "$name" \
     "$builds/$arch/src/win32/KX_RuvoZava.exe" "$builds/$arch/tools/kxd/kxd.exe" \
-    "$builds/native/quiz/bundled.kxd" quiz/bundled.csv res/dist/README.txt <<'PY'
+    "$builds/native/quiz/bundled.kxd" quiz/bundled.csv res/dist/README.txt "${packs[@]}" <<'PY'
 import hashlib, sys, zipfile
 out, folder, files = sys.argv[1], sys.argv[2], sys.argv[3:]
 entries = []
 for path in files:
+    name, _, path = path.rpartition('=')
     with open(path, 'rb') as f:
         data = f.read()
     if path.endswith(('.txt', '.csv')):  # for Notepad and Excel: a byte order mark, CR LF
         data = b'\xef\xbb\xbf' + (data if b'\r' in data else data.replace(b'\n', b'\r\n'))
-    entries.append((path.rsplit('/', 1)[-1], data))
+    entries.append((name or path.rsplit('/', 1)[-1], data))
 sums = ''.join(f'{hashlib.sha256(d).hexdigest()}  {n}\n' for n, d in entries)
 entries.append(('SHA256SUMS', sums.encode()))
 with zipfile.ZipFile(out, 'w') as z:

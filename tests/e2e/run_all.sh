@@ -76,6 +76,14 @@ if [[ -n $zip_file ]]; then
   open_in_dialog "$app/bundled.kxd"
   check "$tag dist zip: the bundled quiz loads and scrolls in green" \
     eval 'wait_for 30 eval "! dialog_open" && wait_for 30 icon_shows dist-zip 00FF00'
+  # A ready-made pack from the quiz folder, by its Japanese name.
+  pack="$app/quiz/小学1年の漢字 (kanji grade 1).kxd"
+  choose_menu_item "3 / 7"
+  wait_for 30 dialog_open
+  open_in_dialog "$pack"
+  check "$tag dist zip: a quiz pack loads from its folder and scrolls in green" \
+    eval 'wait_for 30 eval "! dialog_open" && wait_for 5 stored_is "$pack" &&
+      wait_for 30 icon_shows dist-pack 00FF00'
 fi
 
 # At 150 %: the icon at the shell's 24 pixels, the window the 100 % one
