@@ -170,6 +170,8 @@ def without_notes(gloss):
 
 
 def add_meaning(pack, literal, english):
+    # Notes such as "(kokuji)" and numbers such as "10**40" teach nothing.
+    english = [m for m in english if without_notes(m) and re.search('[A-Za-z]', m)]
     # A meaning too long to show whole may still fit without its notes.
     shown = [m if fits(m, ANSWER_BYTES) else without_notes(m) for m in english]
     shown = [m for m in shown if has_cp932_form(m)]
@@ -253,7 +255,7 @@ def read_edict(data):
     return entries, bad
 
 
-WRITTEN_IN_KANJI = re.compile('[\u4e00-\u9fff々]+[\u3041-\u3096]*')
+WRITTEN_IN_KANJI = re.compile('[\u4e00-\u9fff々]{2,}[\u3041-\u3096]*|[\u4e00-\u9fff々][\u3041-\u3096]+')
 
 
 def is_kanji(c):
@@ -304,7 +306,8 @@ def edict_packs(entries):
             add_meaning(meanings, word, entry.senses[0])
     hard = Pack(HARD_READING_PACK)
     # Kanji, perhaps with okurigana: a word written partly in katakana or
-    # with a kana word inside is no reading puzzle.
+    # with a kana word inside is no reading puzzle, nor is a lone kanji, whose
+    # readings are a kanji quiz's.
     for word, es in words.items():
         if WRITTEN_IN_KANJI.fullmatch(word) and any(
                 e.tags & {'gikun', 'ateji'} and (e.common or 'uk' in e.tags) for e in es):
