@@ -56,7 +56,9 @@ with zipfile.ZipFile(out, 'w') as z:
         info = zipfile.ZipInfo(f'{folder}/{n}', date_time=(2000, 1, 1, 0, 0, 0))
         info.compress_type = zipfile.ZIP_DEFLATED
         info.external_attr = 0o644 << 16
-        info.create_system = 0
+        # Made on Unix: Info-ZIP's unzip reads the names of an archive made on
+        # DOS as OEM text, despite the UTF-8 flag zipfile sets for Japanese ones.
+        info.create_system = 3
         z.writestr(info, d, compresslevel=9)
 PY
 done
