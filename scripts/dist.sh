@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the downloads: dist/KX_RuvoZava-<version>-win64.zip and -win32.zip,
 # each with the program and kxd (stripped), the bundled quiz and its source,
-# a read-me, the licence, BUILDINFO.txt and SHA256SUMS, and dist/SHA256SUMS
-# of the zips. The debug information goes to dist/debug/<build id>.debug,
-# never into a zip. Byte for byte the same on every run from the same
-# sources: no link time in the images, the last commit's time
-# (SOURCE_DATE_EPOCH) on the zip entries and the stripped images.
+# the quiz packs with their CSVs and licence in quiz/, a read-me, the licence,
+# BUILDINFO.txt and SHA256SUMS, and dist/SHA256SUMS of the zips. The debug
+# information goes to dist/debug/<build id>.debug, never into a zip. Byte for
+# byte the same on every run from the same sources: no link time in the
+# images, the last commit's time (SOURCE_DATE_EPOCH) on the zip entries and
+# the stripped images.
 #
 #   scripts/dist.sh              builds in build/dist/{native,win64,win32}
 #   KX_DIST_BUILDS=build scripts/dist.sh
@@ -23,7 +24,8 @@ if [[ -z ${KX_DIST_BUILDS:-} ]]; then
   scripts/setup.sh
   for preset in native "${arches[@]}"; do
     cmake --preset "$preset" -B "$builds/$preset" -DKX_BUILD_TESTS=OFF -DKX_BUILD_BENCH=OFF >/dev/null
-    cmake --build "$builds/$preset" -j 2 --target "$([[ $preset == native ]] && echo kxd_bundled_quiz || echo all)" >/dev/null
+    # shellcheck disable=SC2046 # two targets for the native build
+    cmake --build "$builds/$preset" -j 2 --target $([[ $preset == native ]] && echo kxd_bundled_quiz kxd_quiz_packs || echo all) >/dev/null
   done
 fi
 
@@ -35,6 +37,13 @@ fi
 export SOURCE_DATE_EPOCH
 commit=$(git rev-parse HEAD 2>/dev/null || echo unknown)
 git diff --quiet HEAD 2>/dev/null || commit+=" with uncommitted changes"
+
+# The quiz packs, in a fixed order whatever the locale: NAME_IN_ZIP=FILE.
+packs=(quiz/LICENSE-dictionaries.txt=quiz/LICENSE-dictionaries.txt)
+while IFS= read -r csv; do
+  name=$(basename "$csv" .csv)
+  packs+=("quiz/$name.kxd=$builds/native/quiz/packs/$name.kxd" "quiz/$name.csv=$csv")
+done < <(printf '%s\n' quiz/packs/*.csv | LC_ALL=C sort)
 
 mkdir -p dist/debug
 for arch in "${arches[@]}"; do
@@ -69,16 +78,17 @@ for arch in "${arches[@]}"; do
   done
   python3 - "dist/$name.zip" "$name" "$SOURCE_DATE_EPOCH" \
     "$stage/KX_RuvoZava.exe" "$stage/kxd.exe" "$builds/native/quiz/bundled.kxd" \
-    quiz/bundled.csv res/dist/README.txt LICENSE "$stage/BUILDINFO.txt" <<'PY'
+    quiz/bundled.csv res/dist/README.txt LICENSE "$stage/BUILDINFO.txt" "${packs[@]}" <<'PY'
 import hashlib, sys, time, zipfile
 out, folder, epoch, files = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4:]
 # Zip times are local times without a zone, from 1980 on: the commit's UTC.
 stamp = time.gmtime(max(epoch, 315532800))[:6]
 entries = []
 for path in files:
+    name, _, path = path.rpartition('=')
     with open(path, 'rb') as f:
         data = f.read()
-    name = path.rsplit('/', 1)[-1]
+    name = name or path.rsplit('/', 1)[-1]
     if name == 'LICENSE':
         name += '.txt'  # opens in Notepad with a double click
     if name.endswith(('.txt', '.csv')):  # for Notepad and Excel: a byte order mark, CR LF
@@ -91,7 +101,9 @@ with zipfile.ZipFile(out, 'w') as z:
         info = zipfile.ZipInfo(f'{folder}/{n}', date_time=stamp)
         info.compress_type = zipfile.ZIP_DEFLATED
         info.external_attr = 0o644 << 16
-        info.create_system = 0
+        # Made on Unix: Info-ZIP's unzip reads the names of an archive made on
+        # DOS as OEM text, despite the UTF-8 flag zipfile sets for Japanese ones.
+        info.create_system = 3
         z.writestr(info, d, compresslevel=9)
 PY
 done

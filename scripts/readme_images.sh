@@ -2,6 +2,7 @@
 # Makes the README's pictures from the real program under Wine on Xvfb:
 #   docs/images/ticker.gif           the tray icon scrolling a question of the
 #                                    bundled quiz and its answer, 8x enlarged
+#   docs/images/ticker_pack.gif      the same with a question of a quiz pack
 #   docs/images/settings_window.png  the settings window
 #   docs/images/settings_window_150.png  the same on a screen of 144 dpi (150 %)
 # Usage: scripts/with_xvfb.sh scripts/readme_images.sh WIN64_BUILD_DIR [BUNDLED_QUIZ]
@@ -14,47 +15,50 @@ quiz=$(realpath "${2:-$root/build/native/quiz/bundled.kxd}")
 [[ -f $quiz ]] || { echo "missing $quiz"; exit 1; }
 images="$root/docs/images"
 mkdir -p "$images"
-fresh_folder readme
 
-# One record of the bundled quiz, short enough for a small picture: the
-# question and its answer pass in about thirteen seconds; the screenshots
-# below cover one whole round of them.
-python3 - "$quiz" "$app/one.kxd" <<'PY'
+# ticker_gif QUIZ QUESTION GIF: the tray icon, 8x enlarged, scrolling that
+# record of the quiz (or its shortest) and its answer. The question and its
+# answer pass in about thirteen seconds; the screenshots cover one whole
+# round of them.
+ticker_gif() {
+  fresh_folder readme
+  python3 - "$1" "$app/one.kxd" "$2" <<'PY'
 import sys
 data = open(sys.argv[1], 'rb').read()
 records = [data[i:i + 351] for i in range(0, len(data) - 350, 351)]
-wanted = '日本の国鳥は何でしょう？'.encode('cp932')
+wanted = sys.argv[3].encode('cp932')
 chosen = next((r for r in records if r[:288].rstrip() == wanted),
               min(records, key=lambda r: len(r[:288].rstrip())))
 open(sys.argv[2], 'wb').write(chosen)
 PY
-write_ini "$(win_path "$app/one.kxd")"
-frames="$work/readme-frames"
-rm -rf "$frames" && mkdir -p "$frames"
-start_app
-wait_for 30 find_icon && wait_for 30 has_icon || { echo "no tray icon"; exit 1; }
-xdotool mousemove 500 300
-# Three pictures per 100 ms tick, taken inside the session; repeats of the
-# same picture are dropped below, leaving one frame per tick.
-n=600
-cp "$build/tools/capture/kx_capture.exe" "$app/"
-wine kx_capture.exe "${icon[@]}" $n 30 "$(win_path "$frames")\\" >/dev/null
-kept=()
-hashes=()
-previous=
-for frame in "$frames"/*.ppm; do
-  pixels=$(convert "$frame" rgb:- | md5sum)
-  [[ $pixels == "$previous" ]] && continue
-  previous=$pixels
-  # With one record the stream repeats: stop where the first picture returns,
-  # so that the picture loops without a jump.
-  [[ ${#hashes[@]} -gt 8 && $pixels == "${hashes[0]}" ]] && break
-  hashes+=("$pixels")
-  kept+=("$frame")
-done
-convert -delay 10 -loop 0 "${kept[@]}" -filter point -resize 800% -layers Optimize \
-  "$images/ticker.gif"
-echo "ticker.gif: ${#kept[@]} frames of $n screenshots"
+  write_ini "$(win_path "$app/one.kxd")"
+  local frames="$work/readme-frames"
+  rm -rf "$frames" && mkdir -p "$frames"
+  start_app
+  wait_for 30 find_icon && wait_for 30 has_icon || { echo "no tray icon"; exit 1; }
+  xdotool mousemove 500 300
+  # Three pictures per 100 ms tick, taken inside the session; repeats of the
+  # same picture are dropped below, leaving one frame per tick.
+  local n=600 frame pixels previous= kept=() hashes=()
+  cp "$build/tools/capture/kx_capture.exe" "$app/"
+  wine kx_capture.exe "${icon[@]}" $n 30 "$(win_path "$frames")\\" >/dev/null
+  for frame in "$frames"/*.ppm; do
+    pixels=$(convert "$frame" rgb:- | md5sum)
+    [[ $pixels == "$previous" ]] && continue
+    previous=$pixels
+    # With one record the stream repeats: stop where the first picture
+    # returns, so that the picture loops without a jump.
+    [[ ${#hashes[@]} -gt 8 && $pixels == "${hashes[0]}" ]] && break
+    hashes+=("$pixels")
+    kept+=("$frame")
+  done
+  convert -delay 10 -loop 0 "${kept[@]}" -filter point -resize 800% -layers Optimize \
+    "$images/$3"
+  echo "$3: ${#kept[@]} frames of $n screenshots"
+}
+pack="$root/build/native/quiz/packs/小学1年の漢字 (kanji grade 1).kxd"
+ticker_gif "$pack" 「山」の読みは？ ticker_pack.gif
+ticker_gif "$quiz" 日本の国鳥は何でしょう？ ticker.gif
 
 # settings_picture NAME: the settings window, opened by a double click.
 settings_picture() {

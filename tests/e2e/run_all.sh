@@ -64,6 +64,14 @@ if [[ -n $zip_file ]]; then
   start_app
   check "$tag dist zip: the first start scrolls the bundled quiz in green and keeps it" \
     eval 'wait_for 30 has_icon && wait_for 30 icon_shows dist-zip 00FF00 && stored_is "$app/bundled.kxd"'
+  # A ready-made pack from the quiz folder, by its Japanese name.
+  pack="$app/quiz/小学1年の漢字 (kanji grade 1).kxd"
+  choose_menu_item "3 / 7"
+  wait_for 30 dialog_open
+  open_in_dialog "$pack"
+  check "$tag dist zip: a quiz pack loads from its folder and scrolls in green" \
+    eval 'wait_for 30 eval "! dialog_open" && wait_for 5 stored_is "$pack" &&
+      wait_for 30 icon_shows dist-pack 00FF00'
 fi
 
 # At 150 %: the icon at the shell's 24 pixels, the window the 100 % one
