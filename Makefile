@@ -1,6 +1,6 @@
 # The two commands of the README, and the long runs `make test` leaves out.
 # Each installs what is missing first.
-.PHONY: run test dist fuzz soak test-more format clean
+.PHONY: run test dist fuzz soak test-more mutants format clean
 
 FUZZ_SECONDS ?= 60
 SOAK_TICKS ?= 1000000
@@ -26,6 +26,11 @@ soak:
 
 test-more:
 	scripts/setup.sh && scripts/test_more.sh
+
+# Faults planted one at a time; those the native tests miss are printed.
+# make mutants MUTANTS="--changed" (or files, --sample N --seed S).
+mutants:
+	scripts/setup.sh && python3 tools/mutants/mutants.py $(MUTANTS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
