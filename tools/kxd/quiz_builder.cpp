@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <cctype>
 #include <cstddef>
 #include <cstdio>
-#include <iterator>
 #include <optional>
 
 #include "anki_markup.h"
