@@ -174,12 +174,12 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
       {"in.txt", "\xFF\xFE" + EncodeUtf16Le(u"問題\t解答\r\n富士山・高さ\t3776m\r\n"), "",
        "富士山・高さ,3776m\n", "in.txt: read as UTF-16LE\n"},
       {"in.txt",
-       "\xFF\xFE" + EncodeUtf16Le(u"q\ta\r\n") + "\x3D\xD8" + EncodeUtf16Le(u"\ta\r\n") + "A",
+       "\xFF\xFE" + EncodeUtf16Le(u"q\t😀\r\n") + "\x3D\xD8" + EncodeUtf16Le(u"\ta\r\n") + "A",
        "--skip-bad", "",
-       "in.txt: read as UTF-16LE\n"
+       "in.txt: read as UTF-16LE\nin.txt:1: answer: U+1F600 '😀' has no code page 932 form\n"
        "in.txt:2: UTF-16 unit 0xD83D is half of a surrogate pair whose other half is missing\n"
        "in.txt:3: the file ends in half a UTF-16 character (the byte 0x41): it may be cut short\n"
-       "in.txt: 2 problems; out.kxd not written\n"},
+       "in.txt: 3 problems; out.kxd not written\n"},
       {"in.csv", *EncodeCp932(u"富士山・高さ,3776m\r\nｶﾅ,\r\n"), "", "富士山・高さ,3776m\nｶﾅ,\n",
        "in.csv: read as code page 932\n"},
       {"in.csv", *EncodeCp932(u"問題,解答\r\n富士山,山\r\n") + "q,\x85\x40\r\n",
@@ -187,12 +187,13 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
        "in.csv: read as code page 932\n"
        "in.csv:3: answer: not code page 932: byte 0x85 at byte 1 of the field\n"
        "in.csv: 1 row skipped; 1 written\n"},
-      {"in.csv", "\xC3\xA9,\n", "",
+      {"in.csv", "\xC3\xA9,\t\n", "",
        "",  // ﾃｩ in code page 932
        "in.csv: read as UTF-8, though it is code page 932 text as well, which reads differently "
        "(--encoding cp932 reads it so)\n"
        "in.csv:1: question: U+00E9 'é' has no code page 932 form\n"
-       "in.csv: 1 problem; out.kxd not written\n"},
+       "in.csv:1: answer: holds the control character U+0009\nin.csv: 2 problems; out.kxd not "
+       "written\n"},
       {"in.csv", "q,a\n\"open,a\nq2,a2\n", "--skip-bad", "",
        utf8 + "in.csv:2: a quoted field that starts here is never closed, so lines 2-3 cannot be "
               "read as rows\n"
