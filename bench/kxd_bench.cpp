@@ -1,7 +1,9 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
+#include "anki_markup.h"
 #include "quiz_builder.h"
 #include "quiz_checker.h"
 #include "quiz_dump.h"
@@ -46,3 +48,16 @@ void BM_DumpQuiz(benchmark::State& state) {
 BENCHMARK(BM_DumpQuiz)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// One 400 KB field of markup openers that never close: every search for the
+// closer must not rescan the rest of the field.
+void BM_PlainLongField(benchmark::State& state) {
+  const std::u16string field(static_cast<std::size_t>(state.range(0)), u"&<[{"[state.range(1)]);
+  std::vector<std::string> problems;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        kx::PlainCardText(kx::StripHtml(field, false, problems), false).data());
+  }
+  state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_PlainLongField)->ArgsProduct({{400000}, {0, 1, 2, 3}})->Unit(benchmark::kMillisecond);

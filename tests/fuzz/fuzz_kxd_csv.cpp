@@ -1,6 +1,7 @@
 // Any bytes as a CSV or TSV file for kxd build: reading and building never
 // crash, whole records only, and an accepted file's records dump to a CSV
-// that builds the very same records again.
+// that builds the very same records again. Input starting with '#' is read
+// as a deck's notes, markup and all.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,12 +14,17 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  const kx::BuiltQuiz quiz = kx::BuildQuiz(input, kx::DetectDelimiter("fuzz.csv", input));
+  kx::BuildOptions options;
+  options.delimiter = kx::DetectDelimiter("fuzz.csv", input);
+  const bool deck = input.starts_with('#');
+  options.html = options.cardText = deck;
+  options.keepReading = deck && size % 2 == 0;
+  const kx::BuiltQuiz quiz = kx::BuildQuiz(input, options);
   for (const auto& refusal : quiz.refusals) (void)kx::FormatRefusal("fuzz.csv", refusal);
   if (quiz.records.size() != quiz.recordCount * static_cast<std::size_t>(kx::kRecordSize)) {
     std::abort();
   }
-  if (!quiz.refusals.empty()) return 0;
+  if (!quiz.refusals.empty() || deck) return 0;
   const kx::DumpedQuiz dump = kx::DumpQuiz(quiz.records);
   const kx::BuiltQuiz again = kx::BuildQuiz(dump.csv, ',');
   if (dump.recordCount != quiz.recordCount || again.records != quiz.records) std::abort();

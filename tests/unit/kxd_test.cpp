@@ -6,7 +6,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "anki_markup.h"
 #include "kxd_command.h"
 #include "questions/record_format.h"
 #include "quiz_builder.h"
@@ -52,10 +54,11 @@ TEST(KxdBuild, RefusalsNameTheRowTheFieldAndTheReason) {
        {"in.csv:4: answer: U+1F600 '😀' has no code page 932 form",
         "in.csv:5: question: holds a line break (U+000A); a record holds one line",
         "in.csv:7: answer: holds the control character U+0001"}},
-      {"q\xFF,a\nq,a,extra\n\"open,a\n",
+      {"q\xFF,a\nq,a,extra\n,a\n\"open,a\n",
        {"in.csv:1: question: invalid UTF-8: byte 0xFF at byte 2 of the field",
         "in.csv:2: expected 2 fields (question, answer), found 3",
-        "in.csv:3: a quoted field that starts here is never closed"}},
+        "in.csv:3: question: empty; the ticker would have nothing to show",
+        "in.csv:4: a quoted field that starts here is never closed"}},
       {"question,answer\n", {"in.csv: no questions in the file"}},
   };
   for (const auto& c : cases) {
@@ -104,17 +107,39 @@ TEST(KxdCheck, FindsEachKindOfDefect) {
   }
 }
 
-// The command on files, run in a scratch folder so that messages name them alone.
+TEST(KxdMarkup, CardFieldsBecomeTheLineTheTickerShows) {
+  const struct {
+    std::u16string html;
+    bool reading;
+    std::u16string text;
+  } cases[] = {
+      {u"<ruby>漢字<rp>(</rp><rt>かんじ</rt><rp>)</rp></ruby>です", false, u"漢字です"},
+      {u"<ruby>漢字<rp>(</rp><rt>かんじ</rt><rp>)</rp></ruby>です", true, u"漢字(かんじ)です"},
+      {u"日本[にほん]の 首都[しゅと]", true, u"日本(にほん)の首都(しゅと)"},
+      // Only kana after a kanji are a reading.
+      {u"配列a[0]の値は？ 速さ[km/h] 秒[s]", true, u"配列a[0]の値は？ 速さ[km/h] 秒[s]"},
+      {u"{{c1::東京::とうきょう}}は{{c2::首都}}", false, u"東京は首都"},
+      {u"3&times;4&hellip;&bogus; &lt;&amp;", false, u"3×4…&bogus; <&"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> problems;
+    EXPECT_EQ(PlainCardText(StripHtml(c.html, c.reading, problems), c.reading), c.text);
+    EXPECT_TRUE(problems.empty());
+  }
+}
+
+// The command on files, each run in a folder of its own.
 TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
   namespace fs = std::filesystem;
-  const fs::path before = fs::current_path();
-  const fs::path dir = fs::temp_directory_path() / "kxd_command_test";
-  fs::create_directories(dir);
-  fs::current_path(dir);
-  const auto write = [](const std::string& name, std::string_view bytes) {
-    std::ofstream(name, std::ios::binary)
+  fs::path dir;
+  for (int i = 0;
+       !fs::create_directory(dir = fs::temp_directory_path() / ("kxd_test_" + std::to_string(i)));
+       ++i) {
+  }
+  const auto write = [&](const std::string& name, std::string_view bytes) {
+    std::ofstream((dir / name).string(), std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return name;
+    return (dir / name).string();
   };
   std::ostringstream out, err;
   const auto run = [&](const std::vector<std::string>& args) {
@@ -122,47 +147,85 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
     err.str("");
     return RunKxd(args, out, err);
   };
+  // Messages without the folder, as a user in it would see them.
+  const auto messages = [&] {
+    std::string text = err.str();
+    const std::string folder = (dir / "").string();
+    for (std::size_t at; (at = text.find(folder)) != std::string::npos;)
+      text.erase(at, folder.size());
+    return text;
+  };
+  const std::string utf8 = "in.csv: read as UTF-8\n";
   const std::string deck =
-      "#separator:tab\n#html:true\n#guid column:1\n#deck column:2\n#tags column:5\n"
+      "#separator: Tab\n#html:true\n#guid column:1\n#deck column:2\n#tags column:5\n"
       "g1\t地理\t<b>日本[にほん]</b>の<br> 首都[しゅと]は？<img src=\"a.png\">\t"
-      "東京&amp;&#x4EAC;&nbsp;[sound:a.mp3]\ttag\ng2\t地理\t長い\t😀\t\n";
+      "東京&amp;&#x4EAC;&nbsp;[sound:a.mp3]\ttag\ng2\t地理\t長い\t😀\t\n"
+      "g3\t鳥\t&yen;\t<img src=\"bird.jpg\"> [sound:b.mp3]\t\n";
   const struct {
-    std::string name, bytes, option;
-    std::string csv;  // the dump of what was written; empty: the old file stays
+    std::string name, bytes;
+    std::string options;  // separated by spaces
+    std::string csv;      // the dump of what was written; empty: the old file stays
     std::string err;
   } cases[] = {
-      {"in.csv", "\xEF\xBB\xBF問題,解答\r\n\"富士山, 日本一\",3776m,\r\n", "",
-       "\"富士山, 日本一\",3776m\n", ""},
+      {"in.csv", "\xEF\xBB\xBF問題,解答,\r\n\"富士山, 日本一\",3776m,\r\n", "",
+       "\"富士山, 日本一\",3776m\n", utf8},
+      {"in.csv", "番号,問題,解答,備考\n1,富士山は？,静岡\n", "--fields 2,3", "富士山は？,静岡\n",
+       utf8},
       {"in.txt", "\xFF\xFE" + EncodeUtf16Le(u"問題\t解答\r\n富士山・高さ\t3776m\r\n"), "",
        "富士山・高さ,3776m\n", "in.txt: read as UTF-16LE\n"},
+      {"in.txt",
+       "\xFF\xFE" + EncodeUtf16Le(u"q\t😀\r\n") + "\x3D\xD8" + EncodeUtf16Le(u"\ta\r\n") + "A",
+       "--skip-bad", "",
+       "in.txt: read as UTF-16LE\nin.txt:1: answer: U+1F600 '😀' has no code page 932 form\n"
+       "in.txt:2: UTF-16 unit 0xD83D is half of a surrogate pair whose other half is missing\n"
+       "in.txt:3: the file ends in half a UTF-16 character (the byte 0x41): it may be cut short\n"
+       "in.txt: 3 problems; out.kxd not written\n"},
       {"in.csv", *EncodeCp932(u"富士山・高さ,3776m\r\nｶﾅ,\r\n"), "", "富士山・高さ,3776m\nｶﾅ,\n",
        "in.csv: read as code page 932\n"},
-      {"in.csv", " 富士 , 山 \n", "", "富士,山\n", ""},  // UTF-8 that is also code page 932
-      {"in.csv", "q,\x85\x40\n,a\n", "", "",
-       "in.csv:1: answer: invalid UTF-8: byte 0x85 at byte 1 of the field\n"
-       "in.csv:2: question: empty; the ticker would have nothing to show\n"
-       "in.csv: 2 problems; out.kxd not written\n"},
+      {"in.csv", *EncodeCp932(u"問題,解答\r\n富士山,山\r\n") + "q,\x85\x40\r\n",
+       "--encoding cp932 --skip-bad", "富士山,山\n",
+       "in.csv: read as code page 932\n"
+       "in.csv:3: answer: not code page 932: byte 0x85 at byte 1 of the field\n"
+       "in.csv: 1 row skipped; 1 written\n"},
+      {"in.csv", "\xC3\xA9,\t\n", "",
+       "",  // ﾃｩ in code page 932
+       "in.csv: read as UTF-8, though it is code page 932 text as well, which reads differently "
+       "(--encoding cp932 reads it so)\n"
+       "in.csv:1: question: U+00E9 'é' has no code page 932 form\n"
+       "in.csv:1: answer: holds the control character U+0009\nin.csv: 2 problems; out.kxd not "
+       "written\n"},
+      {"in.csv", "q,a\n\"open,a\nq2,a2\n", "--skip-bad", "",
+       utf8 + "in.csv:2: a quoted field that starts here is never closed, so lines 2-3 cannot be "
+              "read as rows\n"
+              "in.csv: 1 problem; out.kxd not written\n"},
       {"in.txt", deck, "--skip-bad", "日本の首都は？,東京&京\n",
+       "in.txt: read as UTF-8\n"
        "in.txt:7: answer: U+1F600 '😀' has no code page 932 form\n"
-       "in.txt: 1 row skipped; 1 written\n"},
+       "in.txt:8: question: &yen; ('¥') has no code page 932 form\n"
+       "in.txt:8: answer: holds only markup, pictures or sounds; the ticker would have nothing "
+       "to show\n"
+       "in.txt: 2 rows skipped; 1 written\n"},
+      {"in.txt", "#html:false\n1, 2, 3\tsum\n", "", "\"1, 2, 3\",sum\n", "in.txt: read as UTF-8\n"},
   };
   for (const auto& c : cases) {
     write("out.kxd", "old");
-    std::vector<std::string> args = {"build", write(c.name, c.bytes), "-o", "out.kxd"};
-    if (!c.option.empty()) args.push_back(c.option);
+    std::vector<std::string> args = {"build", write(c.name, c.bytes), "-o",
+                                     (dir / "out.kxd").string()};
+    for (std::istringstream words(c.options); words >> args.emplace_back();) {
+    }
+    args.pop_back();
     EXPECT_EQ(run(args), c.csv.empty() ? kExitProblems : kExitOk);
-    EXPECT_EQ(err.str(), c.err) << c.bytes;
-    EXPECT_EQ(run({"dump", "out.kxd"}), c.csv.empty() ? kExitProblems : kExitOk);
+    EXPECT_EQ(messages(), c.err) << c.bytes;
+    EXPECT_EQ(run({"dump", (dir / "out.kxd").string()}), c.csv.empty() ? kExitProblems : kExitOk);
     EXPECT_EQ(out.str(), "question,answer\n" + c.csv);
   }
   EXPECT_EQ(run({"check", write("short.kxd", "Q")}), kExitProblems);
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"frobnicate"},
-        {"check", "none.kxd"},
-        {"build", write("q.csv", "q,a\n"), "-o", "no/such/x.kxd"}}) {
+        {"check", (dir / "none.kxd").string()},
+        {"build", write("q.csv", "q,a\n"), "-o", (dir / "no/such/x.kxd").string()}}) {
     EXPECT_EQ(run(args), kExitUsage) << args.size();
   }
-  fs::current_path(before);
   fs::remove_all(dir);
 }
 

@@ -39,6 +39,11 @@ bool Has(const std::array<std::string_view, N>& keys, std::string_view key) {
 
 std::optional<char> SeparatorNamed(std::string_view value) {
   if (value.size() == 1) return value[0];
+  // "#separator: tab" is read as the deck program reads it, trimmed.
+  const std::size_t first = value.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::nullopt;
+  value = value.substr(first, value.find_last_not_of(' ') - first + 1);
+  if (value.size() == 1) return value[0];
   const std::string name = Lower(value);
   for (const auto& [separatorName, separator] : kSeparators) {
     if (separatorName == name) return separator;

@@ -150,20 +150,23 @@ int Build(const std::vector<std::string>& args, std::ostream& err) {
   if (parsed->files.size() != 1) return UsageError(err, "build takes one input file");
   if (parsed->output.empty()) return UsageError(err, "build needs -o OUTPUT.kxd");
   const std::string& input = parsed->files[0];
-  const auto bytes = ReadFile(input, err);
+  auto bytes = ReadFile(input, err);
   if (!bytes) return kExitUsage;
 
-  InputText text = DecodeInput(*bytes, parsed->encoding);
-  if (text.decoded && text.encoding != InputEncoding::kUtf8) {
-    err << input << ": read as " << EncodingName(text.encoding) << '\n';
+  InputText text = DecodeInput(*std::move(bytes), parsed->encoding);
+  err << input << ": read as " << EncodingName(text.encoding);
+  if (text.alsoCp932) {
+    err << ", though it is code page 932 text as well, which reads differently (--encoding "
+           "cp932 reads it so)";
   }
+  err << '\n';
   const AnkiHeader deck = TakeAnkiHeader(text.text);
   for (const std::string& problem : deck.problems) err << input << ':' << problem << '\n';
   if (!deck.problems.empty()) return kExitProblems;
   BuildOptions options;
   options.delimiter = parsed->delimiter != 0 ? parsed->delimiter
                       : deck.separator != 0  ? deck.separator
-                                             : DetectDelimiter(input, text.text);
+                                             : DetectDelimiter(input, text.text, deck.found);
   options.cp932Fields = !text.decoded && text.encoding == InputEncoding::kCp932;
   options.fields = parsed->fields;
   if (deck.found && !options.fields) options.fields = std::pair<std::size_t, std::size_t>{0, 1};
@@ -171,10 +174,11 @@ int Build(const std::vector<std::string>& args, std::ostream& err) {
   options.html = deck.html;
   options.cardText = deck.found;
   options.keepReading = parsed->keepReading;
+  options.textFaults = text.faults;
   const BuiltQuiz quiz = BuildQuiz(text.text, options);
 
   for (const Refusal& refusal : quiz.refusals) err << FormatRefusal(input, refusal) << '\n';
-  if (parsed->skipBad && quiz.recordCount > 0) {
+  if (parsed->skipBad && quiz.recordCount > 0 && !quiz.unreadable) {
     std::set<std::size_t> skipped;
     for (const Refusal& refusal : quiz.refusals) skipped.insert(refusal.line);
     if (!skipped.empty()) {

@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <cctype>
 #include <cstddef>
 #include <cstdio>
-#include <iterator>
 #include <optional>
 
 #include "anki_markup.h"
@@ -15,24 +13,11 @@
 #include "questions/record_format.h"
 #include "text/cp932.h"
 #include "text/cp932_bytes.h"
+#include "text/spaces.h"
 #include "text/utf8.h"
 
 namespace kx {
 namespace {
-
-struct Field {
-  std::size_t row = 0;  // index into the rows being built
-  QuizColumn column = QuizColumn::kQuestion;
-  std::u16string text;
-  std::string bytes;
-};
-
-struct PendingRow {
-  std::size_t line = 0;
-  bool refused = false;
-  std::size_t question = 0;  // indices into the fields, valid unless refused
-  std::size_t answer = 0;
-};
 
 // Characters that glibc's converter maps one way onto a code page 932 form
 // that reads back as another character, with the character to write instead.
@@ -65,32 +50,20 @@ std::string_view ColumnName(QuizColumn column) {
   return column == QuizColumn::kQuestion ? "question" : "answer";
 }
 
-bool IsLabel(std::string_view field, std::initializer_list<std::string_view> labels) {
-  const auto first = field.find_first_not_of(' ');
-  if (first == std::string_view::npos) return false;
-  field = field.substr(first, field.find_last_not_of(' ') - first + 1);
-  std::string lower(field);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+bool IsLabel(std::u16string_view field, std::initializer_list<std::u16string_view> labels) {
+  std::u16string lower(TrimSpaces(field));
+  for (char16_t& c : lower) {
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  }
   return std::find(labels.begin(), labels.end(), lower) != labels.end();
 }
 
-bool IsHeader(const DelimitedRow& row) {
-  return row.fields.size() == 2 &&
-         IsLabel(row.fields[0], {"question", "questions", "問題", "質問", "問"}) &&
-         IsLabel(row.fields[1], {"answer", "answers", "解答", "答え", "答", "回答"});
+bool IsHeader(std::u16string_view question, std::u16string_view answer) {
+  return IsLabel(question, {u"question", u"questions", u"問題", u"質問", u"問"}) &&
+         IsLabel(answer, {u"answer", u"answers", u"解答", u"答え", u"答", u"回答"});
 }
 
-bool IsBlank(const DelimitedRow& row) {
-  return std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& field) {
-    return field.find_first_not_of(' ') == std::string::npos;
-  });
-}
-
-std::u16string_view TrimSpaces(std::u16string_view text) {
-  const auto first = text.find_first_not_of(u' ');
-  if (first == std::u16string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
-}
+bool IsBlank(std::string_view field) { return field.find_first_not_of(' ') == std::string::npos; }
 
 // A character the ticker could not show as text: line breaks and controls.
 std::optional<std::string> CharacterFault(std::u16string_view text) {
@@ -125,70 +98,29 @@ std::vector<std::string> UnencodableCharacters(std::u16string_view text, const C
   return messages;
 }
 
-// A form counts only when it reads back as the same character, so what the
-// ticker shows is what was written.
-void EncodeFields(std::vector<Field>& fields, std::vector<PendingRow>& rows,
-                  std::vector<Refusal>& refusals) {
-  Cp932Table table;
-  for (const Field& field : fields) table.Learn(field.text);
-  for (Field& field : fields) {
-    if (auto bytes = table.Encode(field.text)) {
-      field.bytes = *std::move(bytes);
-      continue;
-    }
-    rows[field.row].refused = true;
-    for (auto& message : UnencodableCharacters(field.text, table)) {
-      refusals.push_back({rows[field.row].line, field.column, std::move(message)});
-    }
-  }
-}
-
-void CheckByteCounts(const std::vector<Field>& fields, std::vector<PendingRow>& rows,
-                     std::vector<Refusal>& refusals) {
-  for (const Field& field : fields) {
-    if (field.bytes.empty()) continue;  // not converted: refused already
-    const bool question = field.column == QuizColumn::kQuestion;
-    const auto limit = static_cast<std::size_t>(question ? kQuestionBytes : kAnswerBytes);
-    if (field.bytes.size() <= limit) continue;
-    rows[field.row].refused = true;
-    refusals.push_back({rows[field.row].line, field.column,
-                        std::to_string(field.bytes.size()) + " bytes in code page 932; at most " +
-                            std::to_string(limit) + " fit (" + std::to_string(limit / 2) +
-                            " full-width characters)"});
-  }
-}
-
-bool HoldsTwoFields(const std::vector<std::string_view>& cells) {
-  return cells.size() >= 2 && std::all_of(cells.begin() + 2, cells.end(),
-                                          [](std::string_view cell) { return cell.empty(); });
-}
-
 std::string Hex(unsigned char byte) {
   char text[8];
   std::snprintf(text, sizeof text, "0x%02X", byte);
   return text;
 }
 
-// The field's text as the ticker is to show it, or why it has none.
-std::optional<std::string> DecodeField(std::string_view bytes, const BuildOptions& options,
-                                       std::u16string& text) {
-  if (options.cp932Fields) {
+// The field's characters, or why it has none.
+std::optional<std::string> DecodeBytes(std::string_view bytes, bool cp932, std::u16string& text) {
+  if (cp932) {
     Cp932Decoded decoded = DecodeCp932Strict(bytes);
     if (decoded.badByte) {
       return "not code page 932: byte " + Hex(static_cast<unsigned char>(bytes[*decoded.badByte])) +
              " at byte " + std::to_string(*decoded.badByte + 1) + " of the field";
     }
     text = std::move(decoded.text);
-  } else {
-    Utf8Decoded decoded = DecodeUtf8(bytes);
-    if (decoded.error) {
-      return "invalid UTF-8: byte " + Hex(decoded.error->byte) + " at byte " +
-             std::to_string(decoded.error->offset + 1) + " of the field";
-    }
-    text = std::move(decoded.text);
+    return std::nullopt;
   }
-  if (options.html) text = StripHtml(text);
-  if (options.cardText) text = PlainCardText(text, options.keepReading);
+  Utf8Decoded decoded = DecodeUtf8(bytes);
+  if (decoded.error) {
+    return "invalid UTF-8: byte " + Hex(decoded.error->byte) + " at byte " +
+           std::to_string(decoded.error->offset + 1) + " of the field";
+  }
+  text = std::move(decoded.text);
   return std::nullopt;
 }
 
@@ -200,83 +132,166 @@ void AppendPadded(std::string& out, std::string_view bytes, int fieldBytes) {
   out.append(width - bytes.size(), ' ');
 }
 
+// Rows become records one at a time, so reading holds little beyond the
+// input and the records.
+class QuizAssembler {
+ public:
+  QuizAssembler(const BuildOptions& options, BuiltQuiz& quiz) : options_(options), quiz_(quiz) {
+    const auto [question, answer] =
+        options.fields.value_or(std::pair<std::size_t, std::size_t>{0, 1});
+    questionField_ = question;
+    answerField_ = answer;
+  }
+
+  void Add(const DelimitedRow& row) {
+    if (TakeTextFaults(row)) return;
+    if (!row.problem.empty()) {
+      Refuse(row.line, QuizColumn::kNone, row.problem);
+      quiz_.unreadable = quiz_.unreadable || row.unreadable;
+      return;
+    }
+    cells_.clear();
+    for (std::size_t c = 0; c < row.fields.size(); ++c) {
+      if (std::find(options_.otherColumns.begin(), options_.otherColumns.end(), c) ==
+          options_.otherColumns.end()) {
+        cells_.push_back(row.fields[c]);
+      }
+    }
+    if (std::all_of(cells_.begin(), cells_.end(), IsBlank)) return;
+    // Excel's used range may add empty cells after the last filled one.
+    const std::size_t needed = std::max(questionField_, answerField_) + 1;
+    while (cells_.size() > needed && cells_.back().empty()) cells_.pop_back();
+    if (options_.fields ? cells_.size() < needed : cells_.size() != 2) {
+      Refuse(row.line, QuizColumn::kNone,
+             (options_.fields ? "expected at least " + std::to_string(needed) + " fields, found "
+                              : std::string("expected 2 fields (question, answer), found ")) +
+                 std::to_string(cells_.size()));
+      seenRow_ = true;
+      return;
+    }
+    const std::string_view question = cells_[questionField_];
+    const std::string_view answer = cells_[answerField_];
+    if (!seenRow_ && IsHeaderRow(question, answer)) {
+      seenRow_ = true;
+      return;
+    }
+    seenRow_ = true;
+    const std::size_t refused = quiz_.refusals.size();
+    const auto questionBytes = Field(row.line, QuizColumn::kQuestion, question);
+    const auto answerBytes = Field(row.line, QuizColumn::kAnswer, answer);
+    if (quiz_.refusals.size() != refused || !questionBytes || !answerBytes) return;
+    AppendPadded(quiz_.records, *questionBytes, kQuestionBytes);
+    AppendPadded(quiz_.records, *answerBytes, kAnswerBytes);
+    quiz_.records += " \r\n";
+    ++quiz_.recordCount;
+  }
+
+  // Faults past the last row: at the end of the file.
+  void Finish(std::size_t lastLine) {
+    for (; nextFault_ < options_.textFaults.size(); ++nextFault_) {
+      const TextFault& fault = options_.textFaults[nextFault_];
+      Refuse(lastLine, QuizColumn::kNone, fault.message);
+      quiz_.unreadable = quiz_.unreadable || fault.wholeFile;
+    }
+  }
+
+ private:
+  void Refuse(std::size_t line, QuizColumn column, std::string message) {
+    quiz_.refusals.push_back({line, column, std::move(message)});
+  }
+
+  // Characters the decoder could not make, inside this row.
+  bool TakeTextFaults(const DelimitedRow& row) {
+    bool any = false;
+    for (; nextFault_ < options_.textFaults.size() &&
+           options_.textFaults[nextFault_].offset < row.end;
+         ++nextFault_) {
+      const TextFault& fault = options_.textFaults[nextFault_];
+      Refuse(row.line, QuizColumn::kNone, fault.message);
+      quiz_.unreadable = quiz_.unreadable || fault.wholeFile;
+      any = true;
+    }
+    return any;
+  }
+
+  // Labels are compared as text, whatever the file's encoding.
+  bool IsHeaderRow(std::string_view question, std::string_view answer) const {
+    std::u16string questionText, answerText;
+    return !DecodeBytes(question, options_.cp932Fields, questionText) &&
+           !DecodeBytes(answer, options_.cp932Fields, answerText) &&
+           IsHeader(questionText, answerText);
+  }
+
+  // The field's code page 932 bytes, or nothing after refusing it.
+  std::optional<std::string> Field(std::size_t line, QuizColumn column, std::string_view bytes) {
+    const bool question = column == QuizColumn::kQuestion;
+    std::u16string text;
+    if (auto fault = DecodeBytes(bytes, options_.cp932Fields, text)) {
+      Refuse(line, column, *std::move(fault));
+      return std::nullopt;
+    }
+    const bool typed = !TrimSpaces(text).empty();
+    std::vector<std::string> problems;
+    if (options_.html) text = StripHtml(text, options_.keepReading, problems);
+    if (options_.cardText) text = PlainCardText(text, options_.keepReading);
+    for (auto& problem : problems) Refuse(line, column, std::move(problem));
+    if (!problems.empty()) return std::nullopt;
+    const std::u16string_view shown = TrimSpaces(text);
+    std::optional<std::string> fault;
+    if (shown.empty() && typed) {
+      fault = "holds only markup, pictures or sounds; the ticker would have nothing to show";
+    } else if (shown.empty() && question) {
+      // An empty answer makes a statement; an empty question shows nothing.
+      fault = "empty; the ticker would have nothing to show";
+    } else {
+      fault = CharacterFault(shown);
+    }
+    if (fault) {
+      Refuse(line, column, *std::move(fault));
+      return std::nullopt;
+    }
+    // A form counts only when it reads back as the same character, so what
+    // the ticker shows is what was written.
+    table_.Learn(shown);
+    auto encoded = table_.Encode(shown);
+    if (!encoded) {
+      for (auto& message : UnencodableCharacters(shown, table_)) {
+        Refuse(line, column, std::move(message));
+      }
+      return std::nullopt;
+    }
+    const auto limit = static_cast<std::size_t>(question ? kQuestionBytes : kAnswerBytes);
+    if (encoded->size() > limit) {
+      Refuse(line, column,
+             std::to_string(encoded->size()) + " bytes in code page 932; at most " +
+                 std::to_string(limit) + " fit (" + std::to_string(limit / 2) +
+                 " full-width characters)");
+      return std::nullopt;
+    }
+    return encoded;
+  }
+
+  const BuildOptions& options_;
+  BuiltQuiz& quiz_;
+  std::size_t questionField_ = 0;
+  std::size_t answerField_ = 1;
+  std::vector<std::string_view> cells_;
+  bool seenRow_ = false;  // a first row of labels is no question
+  std::size_t nextFault_ = 0;
+  Cp932Table table_;
+};
+
 }  // namespace
 
 BuiltQuiz BuildQuiz(std::string_view input, const BuildOptions& options) {
   BuiltQuiz quiz;
-  DelimitedTable table = ReadDelimited(input, options.delimiter);
-  for (auto& problem : table.problems) {
-    quiz.refusals.push_back({problem.line, QuizColumn::kNone, std::move(problem.message)});
-  }
-
-  std::vector<PendingRow> rows;
-  std::vector<Field> fields;
-  rows.reserve(table.rows.size());
-  fields.reserve(table.rows.size() * 2);
-  const auto [questionField, answerField] =
-      options.fields.value_or(std::pair<std::size_t, std::size_t>{0, 1});
-  const std::size_t needed = std::max(questionField, answerField) + 1;
-  std::vector<std::string_view> cells;
-  bool first = true;
-  for (const DelimitedRow& row : table.rows) {
-    if (IsBlank(row)) continue;
-    const bool header = first && IsHeader(row);
-    first = false;
-    if (header) continue;
-    cells.clear();
-    for (std::size_t c = 0; c < row.fields.size(); ++c) {
-      if (std::find(options.otherColumns.begin(), options.otherColumns.end(), c) ==
-          options.otherColumns.end()) {
-        cells.push_back(row.fields[c]);
-      }
-    }
-    if (options.fields ? cells.size() < needed : !HoldsTwoFields(cells)) {
-      quiz.refusals.push_back(
-          {row.line, QuizColumn::kNone,
-           (options.fields ? "expected at least " + std::to_string(needed) + " fields, found "
-                           : std::string("expected 2 fields (question, answer), found ")) +
-               std::to_string(cells.size())});
-      continue;
-    }
-    const std::size_t index = rows.size();
-    rows.push_back({row.line, false, 0, 0});
-    for (const QuizColumn column : {QuizColumn::kQuestion, QuizColumn::kAnswer}) {
-      const bool question = column == QuizColumn::kQuestion;
-      std::u16string text;
-      std::optional<std::string> fault =
-          DecodeField(cells[question ? questionField : answerField], options, text);
-      if (!fault && question && TrimSpaces(text).empty()) {
-        // An empty answer makes a statement; an empty question shows nothing.
-        fault = "empty; the ticker would have nothing to show";
-      } else if (!fault) {
-        fault = CharacterFault(text);
-      }
-      if (fault) {
-        rows[index].refused = true;
-        quiz.refusals.push_back({row.line, column, *std::move(fault)});
-        continue;
-      }
-      (question ? rows[index].question : rows[index].answer) = fields.size();
-      fields.push_back({index, column, std::u16string(TrimSpaces(text)), {}});
-    }
-  }
-  table.rows.clear();
-
-  EncodeFields(fields, rows, quiz.refusals);
-  CheckByteCounts(fields, rows, quiz.refusals);
-  std::stable_sort(quiz.refusals.begin(), quiz.refusals.end(),
-                   [](const Refusal& a, const Refusal& b) { return a.line < b.line; });
-  if (rows.empty() && quiz.refusals.empty()) {
+  QuizAssembler assembler(options, quiz);
+  DelimitedReader reader(input, options.delimiter);
+  DelimitedRow row;
+  while (reader.Next(row)) assembler.Add(row);
+  assembler.Finish(reader.Line());
+  if (quiz.recordCount == 0 && quiz.refusals.empty()) {
     quiz.refusals.push_back({0, QuizColumn::kNone, "no questions in the file"});
-  }
-
-  quiz.records.reserve(rows.size() * static_cast<std::size_t>(kRecordSize));
-  for (const PendingRow& row : rows) {
-    if (row.refused) continue;
-    AppendPadded(quiz.records, fields[row.question].bytes, kQuestionBytes);
-    AppendPadded(quiz.records, fields[row.answer].bytes, kAnswerBytes);
-    quiz.records += " \r\n";
-    ++quiz.recordCount;
   }
   return quiz;
 }

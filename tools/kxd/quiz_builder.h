@@ -6,10 +6,13 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "input_encoding.h"
 
 namespace kx {
 
@@ -25,6 +28,9 @@ struct BuiltQuiz {
   std::string records;  // code page 932 bytes, kRecordSize per record
   std::size_t recordCount = 0;
   std::vector<Refusal> refusals;  // in input order
+  // Some part of the file could not be read as rows: nothing is worth
+  // writing, not even the rows that fit.
+  bool unreadable = false;
 };
 
 struct BuildOptions {
@@ -39,6 +45,7 @@ struct BuildOptions {
   bool html = false;                      // fields are HTML
   bool cardText = false;                  // fields hold sound references and furigana
   bool keepReading = false;               // furigana keep their reading in parentheses
+  std::span<const TextFault> textFaults;  // from decoding the input, by offset
 };
 
 BuiltQuiz BuildQuiz(std::string_view input, const BuildOptions& options);
