@@ -25,6 +25,14 @@ std::string Repeat(std::string_view piece, int times) {
   return text;
 }
 
+// What dump writes for LF-ended CSV rows: Japanese Excel's form of them.
+std::string AsDump(std::string rows) {
+  for (std::size_t at = 0; (at = rows.find('\n', at)) != std::string::npos; at += 2) {
+    rows.insert(at, 1, '\r');
+  }
+  return "\xEF\xBB\xBF問題,解答\r\n" + rows;
+}
+
 TEST(KxdBuild, RecordsHaveTheFixedLayoutAndDumpGivesTheInputBack) {
   // 2 + 143 x 2 = 288 bytes, the last character double-byte and ending on byte 288.
   const std::string rows = "ab" + Repeat("あ", 143) + "," + Repeat("ｱ", 60) + "\n" +
@@ -35,7 +43,7 @@ TEST(KxdBuild, RecordsHaveTheFixedLayoutAndDumpGivesTheInputBack) {
   EXPECT_EQ(quiz.records.substr(286, 2), "\x82\xA0");
   EXPECT_EQ(quiz.records.substr(288, 60), std::string(60, '\xB1'));
   EXPECT_EQ(quiz.records.substr(348, 3), " \r\n");
-  EXPECT_EQ(DumpQuiz(quiz.records).csv, "question,answer\n" + rows);  // "fact": a statement
+  EXPECT_EQ(DumpQuiz(quiz.records).csv, AsDump(rows));  // "fact": a statement
 }
 
 TEST(KxdBuild, RefusalsNameTheRowTheFieldAndTheReason) {
@@ -116,6 +124,11 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return name;
   };
+  const auto read = [](const std::string& name) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(name, std::ios::binary).rdbuf();
+    return bytes.str();
+  };
   std::ostringstream out, err;
   const auto run = [&](const std::vector<std::string>& args) {
     out.str("");
@@ -153,8 +166,20 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
     EXPECT_EQ(run(args), c.csv.empty() ? kExitProblems : kExitOk);
     EXPECT_EQ(err.str(), c.err) << c.bytes;
     EXPECT_EQ(run({"dump", "out.kxd"}), c.csv.empty() ? kExitProblems : kExitOk);
-    EXPECT_EQ(out.str(), "question,answer\n" + c.csv);
+    EXPECT_EQ(out.str(), AsDump(c.csv));
+    // Dump, edit in a spreadsheet, build: the same file again.
+    if (c.csv.empty()) continue;
+    run({"dump", "out.kxd", "-o", "back.csv"});
+    EXPECT_EQ(run({"build", "back.csv", "-o", "back.kxd"}), kExitOk);
+    EXPECT_EQ(read("back.kxd"), read("out.kxd"));
   }
+  // Dropped on kxd.exe: the input's .kxd beside it; a question file is only checked.
+  const std::string dropped = (dir / "drop.tsv").string();
+  EXPECT_EQ(run({write(dropped, "q\ta\n")}), kExitOk);
+  EXPECT_EQ(out.str(), "1 question written to " + (dir / "drop.kxd").string() + "\n");
+  EXPECT_EQ(run({"drop.kxd"}), kExitOk);
+  EXPECT_EQ(read("drop.kxd").size(), kRecordSize);
+  for (const char* ask : {"/?", "-h", "--version"}) EXPECT_EQ(run({ask}), kExitOk) << ask;
   EXPECT_EQ(run({"check", write("short.kxd", "Q")}), kExitProblems);
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"frobnicate"},

@@ -1,6 +1,7 @@
 #pragma once
-// A question file back as UTF-8 CSV, each record as the ticker shows it, so
-// that building the CSV again gives the same file.
+// A question file back as CSV, each record as the ticker shows it, so that
+// building the CSV again gives the same file. Shaped for Japanese Excel,
+// which takes a file as UTF-8 only by its byte order mark.
 
 #include <cstddef>
 #include <string>
@@ -9,7 +10,7 @@
 namespace kx {
 
 struct DumpedQuiz {
-  std::string csv;  // UTF-8, "question,answer" header, LF line ends
+  std::string csv;  // UTF-8 with a byte order mark, "問題,解答" header, CR LF line ends
   std::size_t recordCount = 0;
 };
 
