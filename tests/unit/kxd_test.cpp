@@ -4,9 +4,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
+#include "forms/files_std.h"
 #include "kxd_command.h"
 #include "questions/record_format.h"
 #include "quiz_builder.h"
@@ -26,11 +28,8 @@ std::string Repeat(std::string_view piece, int times) {
 }
 
 // What dump writes for LF-ended CSV rows: Japanese Excel's form of them.
-std::string AsDump(std::string rows) {
-  for (std::size_t at = 0; (at = rows.find('\n', at)) != std::string::npos; at += 2) {
-    rows.insert(at, 1, '\r');
-  }
-  return "\xEF\xBB\xBF問題,解答\r\n" + rows;
+std::string AsDump(const std::string& rows) {
+  return "\xEF\xBB\xBF問題,解答\r\n" + std::regex_replace(rows, std::regex("\n"), "\r\n");
 }
 
 TEST(KxdBuild, RecordsHaveTheFixedLayoutAndDumpGivesTheInputBack) {
@@ -124,11 +123,6 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return name;
   };
-  const auto read = [](const std::string& name) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(name, std::ios::binary).rdbuf();
-    return bytes.str();
-  };
   std::ostringstream out, err;
   const auto run = [&](const std::vector<std::string>& args) {
     out.str("");
@@ -169,17 +163,9 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
     EXPECT_EQ(out.str(), AsDump(c.csv));
     // Dump, edit in a spreadsheet, build: the same file again.
     if (c.csv.empty()) continue;
-    run({"dump", "out.kxd", "-o", "back.csv"});
-    EXPECT_EQ(run({"build", "back.csv", "-o", "back.kxd"}), kExitOk);
-    EXPECT_EQ(read("back.kxd"), read("out.kxd"));
+    EXPECT_EQ(run({"build", write("back.csv", out.str()), "-o", "back.kxd"}), kExitOk);
+    EXPECT_EQ(StdFiles().ReadWhole(u"back.kxd"), StdFiles().ReadWhole(u"out.kxd"));
   }
-  // Dropped on kxd.exe: the input's .kxd beside it; a question file is only checked.
-  const std::string dropped = (dir / "drop.tsv").string();
-  EXPECT_EQ(run({write(dropped, "q\ta\n")}), kExitOk);
-  EXPECT_EQ(out.str(), "1 question written to " + (dir / "drop.kxd").string() + "\n");
-  EXPECT_EQ(run({"drop.kxd"}), kExitOk);
-  EXPECT_EQ(read("drop.kxd").size(), kRecordSize);
-  for (const char* ask : {"/?", "-h", "--version"}) EXPECT_EQ(run({ask}), kExitOk) << ask;
   EXPECT_EQ(run({"check", write("short.kxd", "Q")}), kExitProblems);
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"frobnicate"},

@@ -24,7 +24,7 @@ constexpr std::string_view kUsage =
     "                 [--fields N,M] [--reading] [--skip-bad]\n"
     "       kxd check FILE.kxd...\n"
     "       kxd dump FILE.kxd [-o OUTPUT.csv]\n"
-    "       kxd INPUT\n"
+    "       kxd INPUT...\n"
     "       kxd help | --version\n"
     "\n"
     "Writes and reads quiz question files: records of 351 bytes in code page 932,\n"
@@ -47,8 +47,8 @@ constexpr std::string_view kUsage =
     "  dump   Writes the records as CSV, as the ticker shows them, to standard\n"
     "         output or to OUTPUT.csv: UTF-8 with a byte order mark, CR LF, and\n"
     "         the header 問題,解答, as spreadsheets read and build takes back.\n"
-    "  INPUT  alone, as when a file is dropped on kxd.exe: builds INPUT's name\n"
-    "         with .kxd beside it (a .kxd file is checked instead).\n"
+    "  INPUT  alone, as when files are dropped on kxd.exe: builds each INPUT's\n"
+    "         name with .kxd beside it (a .kxd file is checked instead).\n"
     "\n"
     "Exit status: 0 done, 1 rows refused or problems found, 2 bad usage or a\n"
     "file that cannot be read or written.\n";
@@ -280,9 +280,15 @@ int RunKxd(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "build") return Build(args, out, err);
   if (command == "check") return Check(args, err);
   if (command == "dump") return Dump(args, out, err);
-  const auto path = ToPath(command);
-  if (args.size() == 1 && path && StdFiles().IsExistingFile(*path)) {
-    return Dropped(command, out, err);
+  // Explorer passes every file dropped at once.
+  const auto isFile = [](const std::string& arg) {
+    const auto path = ToPath(arg);
+    return path && StdFiles().IsExistingFile(*path);
+  };
+  if (std::all_of(args.begin(), args.end(), isFile)) {
+    int status = kExitOk;
+    for (const std::string& file : args) status = std::max(status, Dropped(file, out, err));
+    return status;
   }
   return UsageError(err, "unknown command or file '" + command + "'");
 }
