@@ -224,9 +224,10 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   const auto bytes = ReadFile(file, err);
   if (!bytes) return kExitUsage;
   const DumpedQuiz dump = DumpQuiz(*bytes);
+  const std::string csv = std::string(kUtf8ByteOrderMark) + dump.csv;
   if (parsed->output.empty()) {
-    out << dump.csv;
-  } else if (!WriteFile(parsed->output, dump.csv, err)) {
+    out << csv;
+  } else if (!WriteFile(parsed->output, csv, err)) {
     return kExitUsage;
   }
   if (dump.recordCount == 0) {

@@ -21,7 +21,7 @@ void AppendCsvField(std::string_view field, std::string& out) {
 
 DumpedQuiz DumpQuiz(std::string_view bytes) {
   DumpedQuiz dump;
-  dump.csv = "\xEF\xBB\xBF問題,解答\r\n";
+  dump.csv = "問題,解答\r\n";
   const QuestionLines lines = QuestionLines::FromBytes(std::string(bytes));
   std::string field;
   for (std::size_t i = 0; i + 1 < lines.size(); ++i) {

@@ -1,7 +1,6 @@
 #pragma once
 // A question file back as CSV, each record as the ticker shows it, so that
-// building the CSV again gives the same file. Shaped for Japanese Excel,
-// which takes a file as UTF-8 only by its byte order mark.
+// building the CSV again gives the same file.
 
 #include <cstddef>
 #include <string>
@@ -10,9 +9,12 @@
 namespace kx {
 
 struct DumpedQuiz {
-  std::string csv;  // UTF-8 with a byte order mark, "問題,解答" header, CR LF line ends
+  std::string csv;  // UTF-8, "問題,解答" header, CR LF line ends
   std::size_t recordCount = 0;
 };
+
+// The byte order mark by which Japanese Excel takes a file as UTF-8.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // Only the records the ticker can pick: every line that a CR LF ends.
 DumpedQuiz DumpQuiz(std::string_view bytes);
