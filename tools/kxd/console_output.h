@@ -8,6 +8,7 @@
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kx {
 
@@ -24,8 +25,8 @@ class TextSink {
 // The platform's sink for standard output or error.
 std::unique_ptr<TextSink> OpenStandardSink(StandardStream stream);
 
-// True when this process alone holds its console, as when a file dropped on
-// kxd.exe in Explorer started it: the window closes with the process.
+// True when this process alone holds a visible console, as when a file dropped
+// on kxd.exe in Explorer started it: the window closes with the process.
 bool OwnsConsoleAlone();
 // Waits for a key press in that console.
 void WaitForKey();

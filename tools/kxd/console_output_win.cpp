@@ -58,7 +58,10 @@ std::unique_ptr<TextSink> OpenStandardSink(StandardStream stream) {
 
 bool OwnsConsoleAlone() {
   DWORD processes[2] = {};
-  return GetConsoleProcessList(processes, 2) == 1;
+  // A hidden console, as a program that runs kxd with CREATE_NO_WINDOW gives
+  // it, has no one to press the key.
+  const HWND window = GetConsoleWindow();
+  return GetConsoleProcessList(processes, 2) == 1 && window != nullptr && IsWindowVisible(window);
 }
 
 void WaitForKey() {
