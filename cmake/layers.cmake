@@ -8,8 +8,9 @@ set(KX_LAYER_TIERS "text|forms" "settings|questions" "ticker|window" "app" "win3
 # above it: app names the menu's commands by their ids.
 set(KX_RESOURCES_LAYER app)
 # The tools under tools/, each with the layers it may use (none: it stands
-# alone). A tool never reaches the program's own layers.
-set(KX_TOOL_LAYERS "kxd:text|forms|questions|settings" "capture:")
+# alone). A tool never reaches the program's own layers; kxd reads res/ for
+# the version it shares with the program.
+set(KX_TOOL_LAYERS "kxd:text|forms|questions|settings|res" "capture:")
 
 # The folders of the tiers below `folder`'s, lowest first, into `out`.
 function(kx_folders_below folder out)

@@ -4,11 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "anki_markup.h"
+#include "forms/files_std.h"
 #include "kxd_command.h"
 #include "questions/record_format.h"
 #include "quiz_builder.h"
@@ -27,6 +29,11 @@ std::string Repeat(std::string_view piece, int times) {
   return text;
 }
 
+// What dump writes for LF-ended CSV rows: Japanese Excel's form of them.
+std::string AsDump(const std::string& rows) {
+  return "問題,解答\r\n" + std::regex_replace(rows, std::regex("\n"), "\r\n");
+}
+
 TEST(KxdBuild, RecordsHaveTheFixedLayoutAndDumpGivesTheInputBack) {
   // 2 + 143 x 2 = 288 bytes, the last character double-byte and ending on byte 288.
   const std::string rows = "ab" + Repeat("あ", 143) + "," + Repeat("ｱ", 60) + "\n" +
@@ -37,7 +44,7 @@ TEST(KxdBuild, RecordsHaveTheFixedLayoutAndDumpGivesTheInputBack) {
   EXPECT_EQ(quiz.records.substr(286, 2), "\x82\xA0");
   EXPECT_EQ(quiz.records.substr(288, 60), std::string(60, '\xB1'));
   EXPECT_EQ(quiz.records.substr(348, 3), " \r\n");
-  EXPECT_EQ(DumpQuiz(quiz.records).csv, "question,answer\n" + rows);  // "fact": a statement
+  EXPECT_EQ(DumpQuiz(quiz.records).csv, AsDump(rows));  // "fact": a statement
 }
 
 TEST(KxdBuild, RefusalsNameTheRowTheFieldAndTheReason) {
@@ -217,7 +224,13 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
     EXPECT_EQ(run(args), c.csv.empty() ? kExitProblems : kExitOk);
     EXPECT_EQ(messages(), c.err) << c.bytes;
     EXPECT_EQ(run({"dump", (dir / "out.kxd").string()}), c.csv.empty() ? kExitProblems : kExitOk);
-    EXPECT_EQ(out.str(), "question,answer\n" + c.csv);
+    EXPECT_EQ(out.str(), "\xEF\xBB\xBF" + AsDump(c.csv));
+    // Dump, edit in a spreadsheet, build: the same file again.
+    if (c.csv.empty()) continue;
+    EXPECT_EQ(run({"build", write("back.csv", out.str()), "-o", (dir / "back.kxd").string()}),
+              kExitOk);
+    EXPECT_EQ(StdFiles().ReadWhole((dir / "back.kxd").u16string()),
+              StdFiles().ReadWhole((dir / "out.kxd").u16string()));
   }
   EXPECT_EQ(run({"check", write("short.kxd", "Q")}), kExitProblems);
   for (const std::vector<std::string>& args :

@@ -14,6 +14,7 @@
 #include "quiz_checker.h"
 #include "quiz_dump.h"
 #include "text/utf8.h"
+#include "version.h"
 
 namespace kx {
 namespace {
@@ -23,7 +24,8 @@ constexpr std::string_view kUsage =
     "                 [--fields N,M] [--reading] [--skip-bad]\n"
     "       kxd check FILE.kxd...\n"
     "       kxd dump FILE.kxd [-o OUTPUT.csv]\n"
-    "       kxd help\n"
+    "       kxd INPUT...\n"
+    "       kxd help | --version\n"
     "\n"
     "Writes and reads quiz question files: records of 351 bytes in code page 932,\n"
     "the question in bytes 1-288, the answer in bytes 289-348, a space, CR LF.\n"
@@ -42,8 +44,11 @@ constexpr std::string_view kUsage =
     "         answer unless --fields N,M (from 1) names others. Furigana keep\n"
     "         their base text, and with --reading the reading in parentheses.\n"
     "  check  Reports what is wrong with question files, record by record.\n"
-    "  dump   Writes the records as UTF-8 CSV, as the ticker shows them, to\n"
-    "         standard output or to OUTPUT.csv.\n"
+    "  dump   Writes the records as CSV, as the ticker shows them, to standard\n"
+    "         output or to OUTPUT.csv: UTF-8 with a byte order mark, CR LF, and\n"
+    "         the header 問題,解答, as spreadsheets read and build takes back.\n"
+    "  INPUT  alone, as when files are dropped on kxd.exe: builds each INPUT's\n"
+    "         name with .kxd beside it (a .kxd file is checked instead).\n"
     "\n"
     "Exit status: 0 done, 1 rows refused or problems found, 2 bad usage or a\n"
     "file that cannot be read or written.\n";
@@ -144,7 +149,7 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, bo
   return parsed;
 }
 
-int Build(const std::vector<std::string>& args, std::ostream& err) {
+int Build(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const auto parsed = ParseArguments(args, true, true, err);
   if (!parsed) return kExitUsage;
   if (parsed->files.size() != 1) return UsageError(err, "build takes one input file");
@@ -191,7 +196,10 @@ int Build(const std::vector<std::string>& args, std::ostream& err) {
         << " not written\n";
     return kExitProblems;
   }
-  return WriteFile(parsed->output, quiz.records, err) ? kExitOk : kExitUsage;
+  if (!WriteFile(parsed->output, quiz.records, err)) return kExitUsage;
+  out << quiz.recordCount << (quiz.recordCount == 1 ? " question" : " questions") << " written to "
+      << parsed->output << '\n';
+  return kExitOk;
 }
 
 int Check(const std::vector<std::string>& args, std::ostream& err) {
@@ -220,9 +228,10 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   const auto bytes = ReadFile(file, err);
   if (!bytes) return kExitUsage;
   const DumpedQuiz dump = DumpQuiz(*bytes);
+  const std::string csv = std::string(kUtf8ByteOrderMark) + dump.csv;
   if (parsed->output.empty()) {
-    out << dump.csv;
-  } else if (!WriteFile(parsed->output, dump.csv, err)) {
+    out << csv;
+  } else if (!WriteFile(parsed->output, csv, err)) {
     return kExitUsage;
   }
   if (dump.recordCount == 0) {
@@ -232,20 +241,61 @@ int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   return kExitOk;
 }
 
+// C:\quiz\a.csv gives C:\quiz\a.kxd.
+std::string KxdBeside(const std::string& input) {
+  const std::size_t name = input.find_last_of("/\\");
+  const std::size_t start = name == std::string::npos ? 0 : name + 1;
+  const std::size_t dot = input.rfind('.');
+  return input.substr(0, dot != std::string::npos && dot > start ? dot : input.size()) + ".kxd";
+}
+
+// A file dropped on the program. Building over a question file dropped by
+// mistake would destroy it, so that one is checked instead.
+int Dropped(const std::string& file, std::ostream& out, std::ostream& err) {
+  const std::string output = KxdBeside(file);
+  std::string extension = file.substr(output.size() - std::string_view(".kxd").size());
+  std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  });
+  if (extension != ".kxd") return Build({"build", file, "-o", output}, out, err);
+  const int status = Check({"check", file}, err);
+  if (status == kExitOk) out << file << ": no problems found\n";
+  return status;
+}
+
 }  // namespace
 
 int RunKxd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) return UsageError(err, "no command given");
+  if (args.empty()) {
+    out << kUsage;
+    return kExitUsage;
+  }
   const std::string& command = args[0];
-  const auto asksForHelp = [](const std::string& arg) { return arg == "--help" || arg == "-h"; };
+  const auto asksForHelp = [](const std::string& arg) {
+    return arg == "--help" || arg == "-h" || arg == "/?";
+  };
   if (command == "help" || std::any_of(args.begin(), args.end(), asksForHelp)) {
     out << kUsage;
     return kExitOk;
   }
-  if (command == "build") return Build(args, err);
+  if (command == "--version") {
+    out << "kxd " KX_VERSION_TEXT "\n";
+    return kExitOk;
+  }
+  if (command == "build") return Build(args, out, err);
   if (command == "check") return Check(args, err);
   if (command == "dump") return Dump(args, out, err);
-  return UsageError(err, "unknown command '" + command + "'");
+  // Explorer passes every file dropped at once.
+  const auto isFile = [](const std::string& arg) {
+    const auto path = ToPath(arg);
+    return path && StdFiles().IsExistingFile(*path);
+  };
+  if (std::all_of(args.begin(), args.end(), isFile)) {
+    int status = kExitOk;
+    for (const std::string& file : args) status = std::max(status, Dropped(file, out, err));
+    return status;
+  }
+  return UsageError(err, "unknown command or file '" + command + "'");
 }
 
 }  // namespace kx

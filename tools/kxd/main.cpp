@@ -1,17 +1,26 @@
 // kxd: writes, checks and reads back quiz question files.
-#include <iostream>
 #include <string>
 #include <vector>
 
+#include "console_output.h"
 #include "kxd_command.h"
 #include "text/utf8.h"
 
 namespace {
 
 int Run(const std::vector<std::string>& args) {
-  const int status = kx::RunKxd(args, std::cout, std::cerr);
-  std::cout.flush();
-  return std::cout ? status : kx::kExitUsage;
+  kx::SinkStream out(kx::OpenStandardSink(kx::StandardStream::kOutput));
+  kx::SinkStream err(kx::OpenStandardSink(kx::StandardStream::kError));
+  err << std::unitbuf;
+  const int status = kx::RunKxd(args, out, err);
+  out.flush();
+  // Started by a drop or a double click in Explorer, the window would close
+  // before anyone could read it.
+  if (kx::OwnsConsoleAlone()) {
+    err << "Press a key to close this window.\n";
+    kx::WaitForKey();
+  }
+  return out ? status : kx::kExitUsage;
 }
 
 }  // namespace

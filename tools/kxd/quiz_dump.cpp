@@ -21,7 +21,7 @@ void AppendCsvField(std::string_view field, std::string& out) {
 
 DumpedQuiz DumpQuiz(std::string_view bytes) {
   DumpedQuiz dump;
-  dump.csv = "question,answer\n";
+  dump.csv = "問題,解答\r\n";
   const QuestionLines lines = QuestionLines::FromBytes(std::string(bytes));
   std::string field;
   for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
@@ -29,7 +29,7 @@ DumpedQuiz DumpQuiz(std::string_view bytes) {
       field.clear();
       AppendUtf8(question ? QuestionOf(lines[i]) : AnswerOf(lines[i]), field);
       AppendCsvField(field, dump.csv);
-      dump.csv += question ? ',' : '\n';
+      dump.csv += question ? "," : "\r\n";
     }
     ++dump.recordCount;
   }

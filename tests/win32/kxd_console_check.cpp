@@ -1,0 +1,55 @@
+// kxd.exe as a user who drops a file on it sees it: alone in a console of its
+// own, as Explorer starts it, it must still be waiting for a key long after
+// its work, with its words readable on the console's screen. Run hidden by
+// another program, it must not wait.
+// Arguments: kxd.exe, the code page the locale gives the console; 首都.csv
+// holds 日本の首都は？,東京 in the current folder.
+#include <windows.h>
+
+#include <string>
+
+// A failed start leaves no process handle, on which every wait fails.
+static PROCESS_INFORMATION Start(std::wstring cmd, DWORD flags) {
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si, &pi);
+  return pi;
+}
+
+// The screen, read while kxd waits, then a key that must let it end; empty
+// when it did not wait, did not end or ran in another code page.
+static std::wstring ScreenOf(std::wstring command, UINT codePage) {
+  const PROCESS_INFORMATION process = Start(command, CREATE_NEW_CONSOLE);
+  INPUT_RECORD key{KEY_EVENT, {.KeyEvent = {TRUE, 1, VK_SPACE, 0, {L' '}, 0}}};
+  const auto open = [](const wchar_t* name) {
+    return CreateFileW(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       nullptr, OPEN_EXISTING, 0, nullptr);
+  };
+  std::wstring text(12000, L' ');
+  DWORD count = 0;
+  // Attaching makes two processes in that console, so kxd must be waiting by then.
+  const bool waited =
+      WaitForSingleObject(process.hProcess, 8000) == WAIT_TIMEOUT &&
+      (FreeConsole(), AttachConsole(process.dwProcessId)) && GetConsoleOutputCP() == codePage &&
+      ReadConsoleOutputCharacterW(open(L"CONOUT$"), text.data(), 12000, COORD{0, 0}, &count) &&
+      WriteConsoleInputW(open(L"CONIN$"), &key, 1, &count) &&
+      WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
+  (void)TerminateProcess(process.hProcess, 1);
+  return waited ? text : std::wstring();
+}
+
+int wmain(int, wchar_t** argv) {
+  const std::wstring kxd = L"\"" + std::wstring(argv[1]) + L"\" ";
+  const std::wstring seen = ScreenOf(kxd + L"首都.csv", std::stoul(argv[2])) +
+                            ScreenOf(kxd + L"dump 首都.kxd", std::stoul(argv[2]));
+  // Run hidden by another program, it has no one to press a key: it must end
+  // (or is stopped, and fails).
+  const PROCESS_INFORMATION hidden = Start(kxd + L"--version", CREATE_NO_WINDOW);
+  const auto shows = [&](const wchar_t* text) { return seen.find(text) != std::wstring::npos; };
+  const bool ok = (WaitForSingleObject(hidden.hProcess, 30000) == WAIT_OBJECT_0 ||
+                   (TerminateProcess(hidden.hProcess, 1), false)) &&
+                  !shows(L"\uFEFF") && shows(L"1 question written to 首都.kxd") &&
+                  shows(L"問題,解答") && shows(L"日本の首都は？,東京");
+  return ok ? 0 : 1;
+}
