@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# build.sh PRESET [--dir DIR] [--target TARGET] [-DNAME=VALUE...]: configures
-# and builds a CMake preset quietly (in DIR, by default the preset's own
-# build/PRESET), keeping the output in DIR.log; a failure shows its end.
+# build.sh PRESET [--dir DIR] [--target TARGET]... [-DNAME=VALUE...]:
+# configures and builds a CMake preset quietly (in DIR, by default the
+# preset's own build/PRESET; all targets unless named), keeping the output in
+# DIR.log; a failure shows its end.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:?usage: build.sh PRESET [--dir DIR] [--target TARGET] [-DNAME=VALUE...]}
@@ -11,7 +12,7 @@ target=()
 while (($#)); do
   case $1 in
     --dir) dir=$2 && shift 2 ;;
-    --target) target=(--target "$2") && shift 2 ;;
+    --target) target+=(--target "$2") && shift 2 ;;
     *) break ;;
   esac
 done
