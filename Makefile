@@ -18,7 +18,7 @@ test:
 # The README's two commands on a bare Debian 12 root (debootstrap, a clone of
 # HEAD); the root is cached under build/fresh-root.
 test-fresh:
-	$(SETUP) debootstrap debian-archive-keyring
+	$(SETUP) debootstrap debian-archive-keyring mount
 	scripts/test_fresh.sh
 
 # The downloads for Windows, in dist/.
