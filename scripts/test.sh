@@ -83,7 +83,7 @@ dist_reproducible() {
   local first
   first=$(cat dist/SHA256SUMS)
   rm -f build/win64/src/win32/KX_RuvoZava.exe build/win64/tools/kxd/kxd.exe
-  cmake --build --preset win64 --target KX_RuvoZava kxd >/dev/null || return 1
+  scripts/build.sh win64 --target KX_RuvoZava --target kxd || return 1
   scripts/dist.sh >/dev/null || return 1
   [[ $(cat dist/SHA256SUMS) == "$first" ]]
 }
