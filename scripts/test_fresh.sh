@@ -173,6 +173,7 @@ case ${1:-} in
     ;;
 esac
 
+[[ $(id -u) -eq 0 ]] || { echo "fresh: debootstrap and namespaces need root" && echo "0 passed, 1 failed" && exit 1; }
 started=$SECONDS
 # A run that is stopped takes its namespaces, and so its mounts and
 # processes, with it.
