@@ -9,6 +9,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 run="$root/build/run"
 export WINEPREFIX="$root/build/wine-run" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Without a locale Wine cannot name files in Japanese: a bare system sets none.
+[[ -n ${LC_ALL:-}${LC_CTYPE:-}${LANG:-} ]] || export LANG=C.UTF-8
 
 if [[ ${1:-} != --on-xvfb ]]; then
   # Only what running needs: the tests come with `make test`.

@@ -70,6 +70,9 @@ run_ctest() {
   record "other-$preset" "$passed" "$failed"
 }
 
+# Wine names Unix files through the locale's character set; a bare system
+# sets no locale, and the tests' Japanese file names could not be made.
+export LC_ALL=C.UTF-8
 export WINEDEBUG=-all
 export WINEPREFIX="$root/build/wine-tests"
 export WINEDLLOVERRIDES="mscoree,mshtml="
