@@ -21,11 +21,11 @@ version=$(sed -nE 's/^#define KX_VERSION_TEXT "([0-9.]+)"/\1/p' res/version.h)
 [[ -n $version ]] || { echo "no KX_VERSION_TEXT in res/version.h" >&2; exit 1; }
 
 if [[ -z ${KX_DIST_BUILDS:-} ]]; then
-  scripts/setup.sh
   for preset in native "${arches[@]}"; do
-    cmake --preset "$preset" -B "$builds/$preset" -DKX_BUILD_TESTS=OFF -DKX_BUILD_BENCH=OFF >/dev/null
-    # shellcheck disable=SC2046 # two targets for the native build
-    cmake --build "$builds/$preset" -j 2 --target $([[ $preset == native ]] && echo kxd_bundled_quiz kxd_quiz_packs || echo all) >/dev/null
+    targets=(--target all)
+    [[ $preset == native ]] && targets=(--target kxd_bundled_quiz --target kxd_quiz_packs)
+    scripts/build.sh "$preset" --dir "$builds/$preset" "${targets[@]}" \
+      -DKX_BUILD_TESTS=OFF -DKX_BUILD_BENCH=OFF
   done
 fi
 

@@ -9,9 +9,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 seconds=${1:-60}
 
-mkdir -p build
-cmake --preset fuzz >build/fuzz-configure.log 2>&1 || { cat build/fuzz-configure.log; exit 1; }
-cmake --build --preset fuzz -j 2 >/dev/null || { cmake --build --preset fuzz -j 1 2>&1 | tail -40; exit 1; }
+scripts/build.sh fuzz || exit 1
 
 passed=0
 failed=0

@@ -1,56 +1,45 @@
 #!/usr/bin/env bash
 # Builds the program and starts it under Wine in a virtual desktop, with the
-# bundled quiz. On a machine without a display it runs on Xvfb and saves a
-# screenshot of the desktop every second under build/run/screens until
-# stopped (Ctrl+C).
+# bundled quiz. On a machine without a display it runs on an Xvfb of its own
+# and saves a screenshot of the desktop every second under build/run/screens
+# until stopped (Ctrl+C). Run it as `make run`, which installs the packages
+# first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-
-scripts/setup.sh
-# Quiet while it works; a failed build shows its output and stops here.
-build() {
-  local log
-  log=$(mktemp)
-  if ! { cmake --preset "$1" && cmake --build --preset "$1" -j 2; } >"$log" 2>&1; then
-    cat "$log" >&2
-    rm -f "$log"
-    echo "run: the $1 build failed" >&2
-    exit 1
-  fi
-  rm -f "$log"
-}
-build native
-build win64
-
 run="$root/build/run"
-mkdir -p "$run/screens"
-exe=$(find build/win64 -name KX_RuvoZava.exe -print -quit)
-cp "$exe" "$run/KX_RuvoZava.exe"
-cp build/native/quiz/bundled.kxd "$run/bundled.kxd"
-
 export WINEPREFIX="$root/build/wine-run" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-scripts/wine_prefix.sh
+# Without a locale Wine cannot name files in Japanese: a bare system sets none.
+[[ -n ${LC_ALL:-}${LC_CTYPE:-}${LANG:-} ]] || export LANG=C.UTF-8
 
-# First run: point the settings at the bundled quiz. Later runs keep what the
-# user chose.
-if [[ ! -f "$run/KXT.ini" ]]; then
-  printf '[FilePath]\r\nKX_FILE=%s\r\n' "$(winepath -w "$run/bundled.kxd")" >"$run/KXT.ini"
+if [[ ${1:-} != --on-xvfb ]]; then
+  # Only what running needs: the tests come with `make test`.
+  scripts/build.sh native --target kxd_bundled_quiz
+  scripts/build.sh win64 --target KX_RuvoZava --target kxd
+  mkdir -p "$run"
+  cp build/win64/src/win32/KX_RuvoZava.exe "$run/KX_RuvoZava.exe"
+  cp build/native/quiz/bundled.kxd "$run/bundled.kxd"
+  scripts/wine_prefix.sh
+  # First run: point the settings at the bundled quiz. Later runs keep what
+  # the user chose.
+  if [[ ! -f "$run/KXT.ini" ]]; then
+    printf '[FilePath]\r\nKX_FILE=%s\r\n' "$(winepath -w "$run/bundled.kxd")" >"$run/KXT.ini"
+  fi
+  if [[ -z ${DISPLAY:-} ]]; then
+    echo "run: no display; screenshots every second in $run/screens (Ctrl+C stops)"
+    exec scripts/with_xvfb.sh "$0" --on-xvfb
+  fi
 fi
 
-pids=()
+shooter=
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  [[ -n $shooter ]] && kill "$shooter" 2>/dev/null
   wineserver -k 2>/dev/null || true
 }
 trap cleanup EXIT INT TERM
 
-if [[ -z "${DISPLAY:-}" ]]; then
-  display=:$((90 + RANDOM % 9))
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
-  pids+=($!)
-  export DISPLAY=$display
-  sleep 1
+if [[ ${1:-} == --on-xvfb ]]; then
+  rm -rf "$run/screens" && mkdir -p "$run/screens"
   (
     n=0
     while sleep 1; do
@@ -58,8 +47,7 @@ if [[ -z "${DISPLAY:-}" ]]; then
       n=$((n + 1))
     done
   ) &
-  pids+=($!)
-  echo "run: no display; screenshots every second in $run/screens (Ctrl+C stops)"
+  shooter=$!
 fi
 
 cd "$run"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need, from Debian's packages.
-# Idempotent and quick when everything is there: apt is asked only for what
-# is missing, and locales are generated only once.
+# Installs what building, running and testing need, from Debian's packages,
+# plus any packages named as arguments. Every command the scripts and tests
+# call comes from this list. Idempotent and quick when everything is there:
+# apt is asked only for what is missing, and locales are generated only once.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,8 @@ packages=(
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 xvfb xdotool imagemagick x11-utils fonts-ipafont-gothic locales
   kanjidic-xml edict
+  git unzip bsdextrautils
+  "$@"
 )
 
 missing=()
