@@ -25,6 +25,12 @@ class FakeDialogs final : public Dialogs {
   std::optional<std::u16string> OpenFile(const OpenFileRequest& request) override;
 
   std::vector<std::u16string> messages;
+  struct Box {
+    std::u16string title;
+    std::uint32_t style;
+    bool operator==(const Box&) const = default;
+  };
+  std::vector<Box> boxes;  // title and style of each message, in turn
   // Answers of the open-file dialog, one per opening; empty optional: cancel.
   std::deque<std::optional<std::u16string>> fileAnswers;
   std::vector<OpenFileRequest> fileRequests;
@@ -130,6 +136,12 @@ class FakeGraphics final : public Graphics {
   const Icon& ProgramIcon() override { return programIcon_; }
 
   std::vector<std::u16string> glyphsDrawn;
+  struct Text {
+    Point at;
+    std::u16string text;
+    Color color;
+  };
+  std::vector<Text> textsDrawn;
   int liveIcons = 0;
   bool failIcons = false;
 
