@@ -232,6 +232,8 @@ TEST(SettingsWindow, TitleBandShowsTheGradientAndTheVersion) {
     return t.text == u"KX_RuvoZava Version 1.0 Level 15" && t.at == Point{24, 2} &&
            t.color == kWhite;
   }));
+  EXPECT_EQ(w.fake.graphics.windowFont, std::pair(std::u16string(u"ＭＳ ゴシック"), 9.75f));
+  EXPECT_EQ(w.fake.graphics.glyphFont, std::pair(std::u16string(u"ＭＳ ゴシック"), 11.0f));
 }
 
 // The shell's notifications reach the window as moves with x = the mouse
@@ -257,17 +259,19 @@ TEST(SettingsWindow, DragsAndPlainMovesReadNoTrayMessages) {
   }
 }
 
+// Magenta 0x00FF00FF under the pointer, from the first move on; blue
+// 0x00FF0000 again at the next move over the background or tray message.
 TEST(SettingsWindow, LinkOpensTheAddressAndLightsUpUnderThePointer) {
   Loaded w;
+  w.Move({20, 100});
+  EXPECT_EQ(w.form->ClientPicture().At(8, 96), 0x00FF00FFu);
+  w.Notify(kWmMouseMove);
+  EXPECT_EQ(w.form->ClientPicture().At(8, 96), 0x00FF0000u);
   w.form->ClientClick({20, 80});
   w.form->ClientClick({20, 100});
   EXPECT_EQ(w.fake.window.openedAddresses,
             std::vector<std::u16string>{u"http://www.kxquiz.example"});
-  w.Move({20, 100});
   EXPECT_TRUE(w.form->ShowsHandCursor({20, 100}) && !w.form->ShowsHandCursor({20, 80}));
-  EXPECT_EQ(w.form->ClientPicture().At(8, 96), kLinkMagenta);
-  w.Notify(kWmMouseMove);
-  EXPECT_EQ(w.form->ClientPicture().At(8, 96), kLinkBlue);
 }
 
 const std::u16string kChosen = u"C:\\KX\\chosen.kxd";

@@ -277,6 +277,9 @@ def main():
     options = parser.parse_args()
 
     files = choose_files(options.files)
+    if options.sample is not None:
+        # A sampled run stopped early has then still seen files of every kind.
+        random.Random(options.seed).shuffle(files)
     only = changed_lines(options.changed) if options.changed else None
     mutants = []
     for rel in files:
