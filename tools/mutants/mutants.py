@@ -17,6 +17,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -263,7 +264,15 @@ def run_tests(timeout):
 
 # --- the run -------------------------------------------------------------------
 
+def stop(signum, frame):
+    raise KeyboardInterrupt
+
+
 def main():
+    # A run started in the background inherits an ignored SIGINT; the planted
+    # fault must be taken out however the run is stopped.
+    signal.signal(signal.SIGINT, stop)
+    signal.signal(signal.SIGTERM, stop)
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("files", nargs="*", help="files or folders (default: all)")
