@@ -179,6 +179,8 @@ TEST(Tray, EachTickHandsTheShellOneNewIconUntilExit) {
 TEST(SettingsWindow, PressesAndDragsLandOnTheSameLevelAndCellAtEveryScale) {
   for (const int dpi : {96, 120, 144, 192}) {
     Loaded w(dpi);
+    w.Move(w.In(-1, 100, 20), kLeftButton);  // a drag begun outside the window
+    EXPECT_EQ(w.form->settings.SpeedLevel, 2) << dpi;
     const struct {
       int x, y, button, level;  // button 0: a move with the left button held
     } steps[] = {{43, 20, kLeftButton, 1}, {86, 20, kMiddleButton, 2},
