@@ -1,41 +1,49 @@
 #include "fake/fake_platform.h"
 
+#include <map>
 #include <new>
+#include <sstream>
 #include <stdexcept>
 
 #include "text/cp932.h"
+#include "text/utf8.h"
+
+extern const char kResourceScript[];
 
 namespace kx::fake {
 
-// A switch rather than a table: the compiler then names any id left out.
-std::u16string FakeStringTable::Text(StringId id) const {
-  switch (id) {
-    case StringId::kAppTitle: return u"KX_RuvoZava";
-    case StringId::kVersionPattern: return u" Version @.0 Level ";
-    case StringId::kHomePage: return u"http://www.kxquiz.example";
-    case StringId::kIniFileName: return u"KXT.ini";
-    case StringId::kSpecifyFileAgain: return u"Fileを指定し直して下さい。";
-    case StringId::kOldFileUnusable: return u"旧Fileは使用出来ません、";
-    case StringId::kFileUnusable: return u"指定されたFileは使用出来ません、";
-    case StringId::kFileMissing: return u"指定されたFileは存在しません、";
-    case StringId::kAlreadyRunning: return u"多重起動は出来ません。";
-    case StringId::kSpeedScale: return u"Fast         Slow";
-    case StringId::kPleaseLoadFile: return u"Fileを読み込んで下さい。";
-    case StringId::kOpenFilter: return u"KX問題ﾌｧｲﾙ (*.kxd),*.kxd,全てのﾌｧｲﾙ (*.*),*.*";
-    case StringId::kOpenTitle: return u"問題を読む";
-    case StringId::kFileErrorTitle: return u"File読込Error";
-    case StringId::kStartupErrorTitle: return u"起動Error";
-    case StringId::kGlyphFace: return u"ＭＳ ゴシック";
-    case StringId::kSampleRecord:
-      return u"全国には一級河川が一〇九水系ありますが、ただ一組同じ名前の川があります。なんという川"
-             u"でしょう？" +
-             std::u16string(194, u' ') + u"荒川" + std::u16string(55, u' ');
+namespace {
+
+// The STRINGTABLE block of the resource script: `id "text"` lines, UTF-8.
+std::map<std::uint16_t, std::u16string> ReadStringTable() {
+  std::map<std::uint16_t, std::u16string> table;
+  std::istringstream script(kResourceScript);
+  std::string line;
+  while (std::getline(script, line) && line.find("STRINGTABLE") != 0) {
   }
-  throw std::invalid_argument("string id not in the table");
+  while (std::getline(script, line) && line.find("END") != 0) {
+    const auto open = line.find('"');
+    const auto close = line.rfind('"');
+    if (open == std::string::npos || close == open || line.find("//") < open) continue;
+    table[static_cast<std::uint16_t>(std::stoi(line.substr(0, open)))] =
+        Utf8ToUtf16(line.substr(open + 1, close - open - 1));
+  }
+  return table;
 }
 
-int FakeDialogs::MessageBox(std::u16string_view text, std::u16string_view, std::uint32_t) {
+}  // namespace
+
+std::u16string FakeStringTable::Text(StringId id) const {
+  static const auto table = ReadStringTable();
+  const auto found = table.find(static_cast<std::uint16_t>(id));
+  if (found == table.end()) throw std::invalid_argument("string id not in the table");
+  return found->second;
+}
+
+int FakeDialogs::MessageBox(std::u16string_view text, std::u16string_view title,
+                            std::uint32_t style) {
   messages.emplace_back(text);
+  boxes.push_back({std::u16string(title), style});
   if (onMessage) onMessage();
   return kIdOk;
 }
@@ -77,6 +85,7 @@ int FakeGraphics::DrawGlyph(std::u16string_view character, Color color, Surface&
 }
 
 int FakeGraphics::DrawText(Surface& target, Point at, std::u16string_view text, Color color) {
+  textsDrawn.push_back({at, std::u16string(text), color});
   const int width = 7 * static_cast<int>(text.size());
   target.FillRect(Rect{at.x, at.y, at.x + width, at.y + 1}, color);
   return width;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/platform.h"
@@ -25,6 +26,12 @@ class FakeDialogs final : public Dialogs {
   std::optional<std::u16string> OpenFile(const OpenFileRequest& request) override;
 
   std::vector<std::u16string> messages;
+  struct Box {
+    std::u16string title;
+    std::uint32_t style;
+    bool operator==(const Box&) const = default;
+  };
+  std::vector<Box> boxes;  // title and style of each message, in turn
   // Answers of the open-file dialog, one per opening; empty optional: cancel.
   std::deque<std::optional<std::u16string>> fileAnswers;
   std::vector<OpenFileRequest> fileRequests;
@@ -120,8 +127,12 @@ class FakeIcon final : public Icon {
 // colour. Widths: 15 for characters of two code page 932 bytes, 8 otherwise.
 class FakeGraphics final : public Graphics {
  public:
-  void SelectGlyphFont(std::u16string_view, int) override {}
-  void SelectWindowFont(std::u16string_view, float) override {}
+  void SelectGlyphFont(std::u16string_view face, int points) override {
+    glyphFont = {std::u16string(face), static_cast<float>(points)};
+  }
+  void SelectWindowFont(std::u16string_view face, float points) override {
+    windowFont = {std::u16string(face), points};
+  }
   int DrawGlyph(std::u16string_view character, Color color, Surface& target) override;
   int DrawText(Surface& target, Point at, std::u16string_view text, Color color) override;
   std::unique_ptr<Icon> MakeIcon(const Surface& picture) override {
@@ -130,6 +141,13 @@ class FakeGraphics final : public Graphics {
   const Icon& ProgramIcon() override { return programIcon_; }
 
   std::vector<std::u16string> glyphsDrawn;
+  std::pair<std::u16string, float> glyphFont, windowFont;
+  struct Text {
+    Point at;
+    std::u16string text;
+    Color color;
+  };
+  std::vector<Text> textsDrawn;
   int liveIcons = 0;
   bool failIcons = false;
 

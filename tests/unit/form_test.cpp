@@ -7,16 +7,17 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/form.h"
+#include "app/module.h"
 #include "app/question_file_at_start.h"
 #include "app/select_question_file.h"
 #include "fake/fake_platform.h"
 #include "questions/file_choice.h"
 #include "settings/settings.h"
 #include "unit/question_test_records.h"
-#include "window/window_layout.h"
 
 namespace kx {
 namespace {
@@ -25,33 +26,36 @@ using testing::Record;
 
 const std::u16string kQuiz = u"C:\\KX\\q.kxd";
 const std::u16string kPleaseLoad = u"Fileを読み込んで下さい。";
-const std::u16string kBundled = u"C:\\KX\\bundled.kxd";
+const std::u16string kProgramFolder = u"C:\\Program Files\\KX\\";
+const std::u16string kBundled = kProgramFolder + u"bundled.kxd";
 const std::string kIni = "[FilePath]\r\nKX_FILE= C:\\KX\\q.kxd \r\n";
+const std::u16string kSpecifyAgain = u"Fileを指定し直して下さい。";
+const fake::FakeDialogs::Box kFileErrorBox{u"File読込Error", 16};  // MB_ICONHAND
 
-// The form loaded as the program loads it on a screen of `dpi`, with `ini`,
-// if any, as its settings file, `quiz`, if any, in q.kxd, and the bundled
-// quiz beside the program.
+// The program started on a screen of `dpi`, with `ini`, if any, as its
+// settings file, `quiz`, if any, in q.kxd, and the bundled quiz beside the
+// program.
 struct Loaded {
   fake::FakePlatform fake;
   Platform platform = fake.Services();
   basRuvoZava module;
   std::optional<frmRuvoZava> form;
   bool iconBeforeMessage = false;
+  int dpi;
 
-  explicit Loaded(int dpi = 96, int twipsPerPixel = 15,
-                  const std::optional<std::string>& ini = kIni,
-                  std::optional<std::string> quiz = Record(u"ABCD", u"XY")) {
-    module.Scale = DisplayScale{dpi};
-    module.TwipsPerPixelX = module.TwipsPerPixelY = twipsPerPixel;
-    module.AppPath = u"C:\\KX\\";
-    module.IniPath = u"C:\\KX\\KXT.ini";
+  explicit Loaded(int dpi_ = 96, const std::optional<std::string>& ini = kIni,
+                  std::optional<std::string> quiz = Record(u"ABCD", u"XY"))
+      : dpi(dpi_) {
+    fake.environment.screen.dpiX = fake.environment.screen.dpiY = dpi;
     if (quiz) fake.files.contents[kQuiz] = *quiz;
-    if (ini) fake.files.contents[module.IniPath] = *ini;
+    if (ini) fake.files.contents[kProgramFolder + u"KXT.ini"] = *ini;
     fake.files.contents[kBundled] = Record(u"同梱", u"答");
     fake.dialogs.onMessage = [this] { iconBeforeMessage = !fake.tray.calls.empty(); };
-    form.emplace(platform, module);
     fake.window.onUnload = [this] { form->Form_Unload(); };
-    form->Form_Load();
+    EXPECT_TRUE(Main(platform, module, [this] {
+      form.emplace(platform, module);
+      form->Form_Load();
+    }));
   }
   ~Loaded() { form->Form_Unload(); }
 
@@ -62,11 +66,11 @@ struct Loaded {
   void Ticks(int count) {
     for (int i = 0; i < count; ++i) form->Timer1_Timer();
   }
-  // Client pixels of a design point in the speed box or a colour box.
+  // Client pixels of a design point in the speed box (-1) or a colour box's
+  // drawing area: at 96 dpi they start at (12, 44), (194, 40) and (194, 64).
   Point In(int box, int x, int y = 8) const {
-    const WindowLayout l = MakeWindowLayout(module.Scale, 0);
-    const Rect r = box < 0 ? l.speedBox : l.colorAreas[box];
-    return {r.left + module.Scale.Of(x), r.top + module.Scale.Of(y)};
+    const int left = box < 0 ? 12 : 194, top = box < 0 ? 44 : 40 + 24 * box;
+    return {(left * dpi / 96) + (x * dpi / 96), (top * dpi / 96) + (y * dpi / 96)};
   }
   void Press(Point p, int button = kLeftButton) { form->ClientMouseDown(p, button, 0); }
   void Move(Point p, int buttons = 0) { form->ClientMouseMove(p, buttons, 0); }
@@ -83,25 +87,41 @@ struct Loaded {
   std::u16string StoredPath() { return ReadQuestionFilePath(fake.files, module.IniPath); }
 };
 
+TEST(Main, ASecondCopyOnlyWarnsAndEnds) {
+  fake::FakePlatform fake;
+  basRuvoZava module;
+  bool loaded = false;
+  fake.environment.windowTitles.insert(u"KX_RuvoZava");
+  EXPECT_FALSE(Main(fake.Services(), module, [&] { loaded = true; }));
+  EXPECT_FALSE(loaded);
+  EXPECT_EQ(fake.dialogs.messages, std::vector<std::u16string>{u"多重起動は出来ません。"});
+  EXPECT_EQ(fake.dialogs.boxes, (std::vector<fake::FakeDialogs::Box>{{u"起動Error", 48}}));
+}
+
 // Only a folder without any settings file starts with the bundled quiz.
 TEST(FormLoad, StartUpVariants) {
+  const std::u16string missing = u"指定されたFileは存在しません、\r\n" + kSpecifyAgain;
   const struct {
     std::optional<std::string> ini;
     std::optional<std::string> quiz;
     bool message, timer;
     std::u16string tip;
     std::int32_t count;
+    int interval;
     std::u16string stored;
   } cases[] = {
-      {"", std::nullopt, false, false, kPleaseLoad, 0, u""},
-      {std::nullopt, std::nullopt, false, true, u"KX_RuvoZava", 1, kBundled},
-      {kIni, Record(u"問題", u"答") + Record(u"Q", u"A"), false, true, u"KX_RuvoZava", 2, kQuiz},
-      {kIni, std::nullopt, true, true, kPleaseLoad, 0, kQuiz},
+      {"", std::nullopt, false, false, kPleaseLoad, 0, 100, u""},
+      {std::nullopt, std::nullopt, false, true, u"KX_RuvoZava", 1, 100, kBundled},
+      {kIni + "[SCROLL]\r\nSPEED=0\r\n", Record(u"問題", u"答") + Record(u"Q", u"A"), false, true,
+       u"KX_RuvoZava", 2, 50, kQuiz},
+      {kIni + "[SCROLL]\r\nSPEED=7\r\n", std::nullopt, true, true, kPleaseLoad, 0, 150, kQuiz},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.ini.value_or("no settings file"));
-    Loaded w(96, 15, c.ini, c.quiz);
-    EXPECT_EQ(w.fake.dialogs.messages.size(), c.message ? 1u : 0u);
+    Loaded w(96, c.ini, c.quiz);
+    EXPECT_EQ(w.fake.dialogs.messages, std::vector<std::u16string>(c.message, missing));
+    EXPECT_EQ(w.fake.dialogs.boxes, std::vector(c.message, kFileErrorBox));
+    EXPECT_EQ(w.fake.timer.Interval(), c.interval);
     EXPECT_FALSE(w.iconBeforeMessage);
     ASSERT_EQ(w.fake.tray.calls.size(), 1u);
     EXPECT_EQ(w.Shown().tip, c.tip);
@@ -128,20 +148,22 @@ TEST(FormLoad, AFreshFolderStoresOnlyABundledQuizItCanNameAgain) {
 
 // Only whole pixels that are one of the three messages act.
 TEST(Tray, NotificationsSkipShowTheSettingsAndOpenThePopup) {
-  Loaded w(96, 12, kIni + "[COLOR]\r\nQUESTION=3\r\nANSWER=2\r\n");
+  Loaded w(120, kIni + "[COLOR]\r\nQUESTION=3\r\nANSWER=2\r\n");
   w.Ticks(2);
   for (int message : {0x200, 0x202, 0x205, 0x206, 0x207, 0x208, 0x209, 100}) w.Notify(message);
-  w.Notify(349, 11);        // real movement: no whole number of pixels
   w.Notify(516 * 15 / 12);  // 516 at 15 twips is another number
   EXPECT_EQ(w.fake.window.popups + w.fake.window.visible, 0);
-  EXPECT_EQ(w.Engine().TrayCanvas().At(15, 5), ColorTable[3]);
+  EXPECT_EQ(w.Engine().TrayCanvas().At(19, 5), ColorTable[3]);
   w.Notify(kWmLButtonDown);
   w.Ticks(1);
   EXPECT_EQ(w.fake.graphics.glyphsDrawn, (std::vector<std::u16string>{u"A", u"X"}));
-  EXPECT_EQ(w.Engine().TrayCanvas().At(15, 5), ColorTable[2]);
+  EXPECT_EQ(w.Engine().TrayCanvas().At(19, 5), ColorTable[2]);
   w.Notify(kWmRButtonDown, 11.4f);  // a little off: still 516
   EXPECT_EQ(w.fake.window.popups, 1);
   w.Notify(kWmLButtonDblClk);
+  EXPECT_TRUE(w.fake.window.visible && !w.form->MenuVisible());
+  w.Press({200, 5});
+  w.form->PopUp_Click(kPopUpSettings);
   EXPECT_TRUE(w.fake.window.visible && !w.form->MenuVisible());
 }
 
@@ -165,11 +187,10 @@ TEST(Tray, EachTickHandsTheShellOneNewIconUntilExit) {
   w.form->TaskbarCreated();
   EXPECT_EQ(w.fake.tray.calls.size(), 302u);
   EXPECT_EQ(w.fake.tray.calls.back().data.icon, shown);
-  const int stopsBefore = w.fake.timer.stops;
   w.form->PopUp_Click(kPopUpExit);
   w.form->Timer1_Timer();
   w.form->TaskbarCreated();
-  EXPECT_EQ(w.fake.timer.stops - stopsBefore, 1);
+  EXPECT_FALSE(w.fake.timer.Enabled());
   EXPECT_EQ(w.fake.graphics.liveIcons, 0);
   EXPECT_EQ(w.fake.tray.calls.size(), 303u);
   EXPECT_EQ(w.fake.tray.calls.back().kind, "delete");
@@ -181,6 +202,8 @@ TEST(Tray, EachTickHandsTheShellOneNewIconUntilExit) {
 TEST(SettingsWindow, PressesAndDragsLandOnTheSameLevelAndCellAtEveryScale) {
   for (const int dpi : {96, 120, 144, 192}) {
     Loaded w(dpi);
+    w.Move(w.In(-1, 100, 20), kLeftButton);  // a drag begun outside the window
+    EXPECT_EQ(w.form->settings.SpeedLevel, 2) << dpi;
     const struct {
       int x, y, button, level;  // button 0: a move with the left button held
     } steps[] = {{43, 20, kLeftButton, 1}, {86, 20, kMiddleButton, 2},
@@ -219,17 +242,38 @@ TEST(SettingsWindow, ClosingClickSavesWhatChangedAndAppliesTheSpeed) {
   EXPECT_EQ(w.fake.files.writes, 1);
 }
 
+// Box i of the 129 is red 255, green 64 + i, blue i, here 34 twips wide
+// (4290 twips / 128 + 1); a black line under the band; the version in white.
+TEST(SettingsWindow, TitleBandShowsTheGradientAndTheVersion) {
+  Loaded w;
+  for (const auto& [x, y, colour] : {std::tuple{30, 0, 0x000D4DFFu},
+                                     {140, 9, 0x003E7EFFu},
+                                     {279, 17, 0x007BBBFFu},
+                                     {100, 18, 0u}}) {
+    EXPECT_EQ(w.form->ClientPicture().At(x, y), colour) << x;
+  }
+  const auto& texts = w.fake.graphics.textsDrawn;
+  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const auto& t) {
+    return t.text == u"KX_RuvoZava Version 1.0 Level 15" && t.at == Point{24, 2} &&
+           t.color == kWhite;
+  }));
+  EXPECT_EQ(w.fake.graphics.windowFont, std::pair(std::u16string(u"ＭＳ ゴシック"), 9.75f));
+  EXPECT_EQ(w.fake.graphics.glyphFont, std::pair(std::u16string(u"ＭＳ ゴシック"), 11.0f));
+}
+
+// Magenta 0x00FF00FF under the pointer, from the first move on; blue
+// 0x00FF0000 again at the next move over the background or tray message.
 TEST(SettingsWindow, LinkOpensTheAddressAndLightsUpUnderThePointer) {
   Loaded w;
+  w.Move({20, 100});
+  EXPECT_EQ(w.form->ClientPicture().At(8, 96), 0x00FF00FFu);
+  w.Notify(kWmMouseMove);
+  EXPECT_EQ(w.form->ClientPicture().At(8, 96), 0x00FF0000u);
   w.form->ClientClick({20, 80});
   w.form->ClientClick({20, 100});
   EXPECT_EQ(w.fake.window.openedAddresses,
             std::vector<std::u16string>{u"http://www.kxquiz.example"});
-  w.Move({20, 100});
   EXPECT_TRUE(w.form->ShowsHandCursor({20, 100}) && !w.form->ShowsHandCursor({20, 80}));
-  EXPECT_EQ(w.form->ClientPicture().At(8, 96), kLinkMagenta);
-  w.Notify(kWmMouseMove);
-  EXPECT_EQ(w.form->ClientPicture().At(8, 96), kLinkBlue);
 }
 
 const std::u16string kChosen = u"C:\\KX\\chosen.kxd";
@@ -241,7 +285,9 @@ TEST(LoadFileCommand, AnAcceptedFileIsStoredAndRestartsOrFreezesTheTicker) {
     w.Offer(kChosen, Record(u"新しい", u"答") + Record(u"別の", u"答"));
     if (!readable) w.fake.files.unreadable.insert(kChosen);
     w.form->PopUp_Click(kPopUpLoadFile);
-    EXPECT_EQ(w.fake.dialogs.messages.size(), readable ? 0u : 1u);
+    EXPECT_EQ(w.fake.dialogs.messages,
+              std::vector<std::u16string>(!readable,
+                                          u"指定されたFileは存在しません、\r\n" + kSpecifyAgain));
     EXPECT_EQ(w.fake.timer.Enabled(), readable);
     EXPECT_EQ(w.module.Questions.count, readable ? 2 : 0);
     EXPECT_EQ(w.Shown().tip, readable ? std::u16string(u"KX_RuvoZava") : kPleaseLoad);
@@ -267,7 +313,9 @@ TEST(LoadFileCommand, CancelResumesWhileTheStoredFileExistsOrShowsTheProgramIcon
     w.form->PopUp_Click(kPopUpLoadFile);
     const bool resumes = ini == kIni;
     EXPECT_EQ(w.fake.dialogs.messages.size(), resumes ? 1u : 2u);
-    EXPECT_TRUE(w.fake.dialogs.messages.back().ends_with(u"Fileを指定し直して下さい。"));
+    EXPECT_EQ(w.fake.dialogs.messages.back(),
+              resumes ? u"指定されたFileは使用出来ません、\r\n" + kSpecifyAgain : kSpecifyAgain);
+    EXPECT_EQ(w.fake.dialogs.boxes.back(), kFileErrorBox);
     EXPECT_EQ(w.Shown().tip, resumes ? std::u16string(u"KX_RuvoZava") : kPleaseLoad);
     EXPECT_EQ(w.fake.timer.Enabled(), resumes);
     EXPECT_EQ(w.ShowsProgramIcon(), !resumes);

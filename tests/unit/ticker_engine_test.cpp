@@ -44,6 +44,18 @@ TEST_F(TickerEngineTest, CanvasAndStepFollowTheScale) {
   }
 }
 
+// Two columns a tick: an 8-pixel character passes in 4 ticks, the 15-pixel
+// gap in 8; each leaves its last columns black.
+TEST_F(TickerEngineTest, CharactersScrollInAtTheirOwnWidth) {
+  Install(module, Record(u"AB", u"C"));
+  for (const std::string expected : {"qqqqqqq.qqqqqqq.", "qqqqqqqqqqqqqq.."}) {
+    for (int tick = 0; tick < 8; ++tick) engine.Tick(module, 0, 1);
+    std::string row;
+    for (int x = 0; x < 16; ++x) row += engine.TrayCanvas().At(x, 5) == ColorTable[0] ? 'q' : '.';
+    EXPECT_EQ(row, expected);
+  }
+}
+
 // Question, gap, answer, gap, next question; a blank question shows only
 // its gap. Each glyph in the colour of the text it belongs to.
 TEST_F(TickerEngineTest, StreamRunsQuestionGapAnswerGapNextQuestionInTheirColours) {

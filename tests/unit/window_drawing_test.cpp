@@ -1,4 +1,4 @@
-// The settings window's parts and pictures at every display scale.
+// The settings window's pictures at every display scale.
 #include <gtest/gtest.h>
 
 #include "fake/fake_platform.h"
@@ -12,28 +12,6 @@ namespace kx {
 namespace {
 
 constexpr int kDpis[] = {96, 120, 144, 192};
-
-// Every part where the 96-dpi one is, times the factor, inside the window,
-// and a press on its corner finds it; a scaled pixel maps back to its own.
-TEST(WindowLayout, PartsGrowWithTheScaleStayInTheWindowAndAreHitThere) {
-  const WindowLayout d = MakeWindowLayout(DisplayScale{}, 115);
-  for (const int dpi : kDpis) {
-    const DisplayScale s{dpi};
-    const WindowLayout l = MakeWindowLayout(s, s.Of(115));
-    EXPECT_EQ(l.clientWidth, s.Of(280)) << dpi;
-    for (const WindowPart part : {WindowPart::kSpeedFrame, WindowPart::kColorFrame,
-                                  WindowPart::kSpeedBox, WindowPart::kColorBoxBorder,
-                                  WindowPart::kLink, WindowPart::kIcon, WindowPart::kAnswerLabel}) {
-      const Rect r = PartRect(l, s.Of(175), part);
-      EXPECT_EQ(r, s.Of(PartRect(d, 175, part))) << dpi;
-      EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= l.clientWidth &&
-                  r.bottom <= l.clientHeight)
-          << dpi;
-      EXPECT_EQ(HitTest(l, s.Of(175), {r.left, r.top}).part, part) << dpi;
-    }
-    for (int x = -3; x < 130; ++x) EXPECT_EQ(s.ToDesign(s.Of(x)), x) << dpi;
-  }
-}
 
 // The knob's point stands over its level's tick and nowhere else; the chosen
 // cell alone wears the green frame, two pixels wide, around its dot in the

@@ -1,5 +1,6 @@
-// The compiled string table against the program's texts, character for
-// character, for every id the program uses.
+// The compiled string table against the resource script's own text (which
+// the fake reads), character for character: the resource compiler must keep
+// the script's UTF-8 intact.
 #include <gtest/gtest.h>
 
 #include <stdexcept>

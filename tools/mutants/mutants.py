@@ -17,6 +17,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -263,7 +264,15 @@ def run_tests(timeout):
 
 # --- the run -------------------------------------------------------------------
 
+def stop(signum, frame):
+    raise KeyboardInterrupt
+
+
 def main():
+    # A run started in the background inherits an ignored SIGINT; the planted
+    # fault must be taken out however the run is stopped.
+    signal.signal(signal.SIGINT, stop)
+    signal.signal(signal.SIGTERM, stop)
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("files", nargs="*", help="files or folders (default: all)")
@@ -277,6 +286,9 @@ def main():
     options = parser.parse_args()
 
     files = choose_files(options.files)
+    if options.sample is not None:
+        # A sampled run stopped early has then still seen files of every kind.
+        random.Random(options.seed).shuffle(files)
     only = changed_lines(options.changed) if options.changed else None
     mutants = []
     for rel in files:
