@@ -34,7 +34,9 @@ REPORT = WORK / "survivors.txt"
 ELIGIBLE = ("src/", "tools/kxd/")
 EXCLUDED = ("src/win32/",)
 SUFFIXES = (".cpp", ".h")
-TEST_TARGETS = ["kx_tests", "replay_question_file", "replay_settings_file",
+WINDOWS_ONLY = "_win.cpp"
+# kxd itself too: the quiz packs' tests run it.
+TEST_TARGETS = ["kx_tests", "kxd", "replay_question_file", "replay_settings_file",
                 "replay_kxd_csv", "replay_kxd_check"]
 
 
@@ -167,12 +169,14 @@ def find_mutants(path, lines):
 # --- which files and lines -----------------------------------------------------
 
 def git(*args):
-    return subprocess.run(["git", *args], cwd=ROOT, check=True, capture_output=True,
+    # Unquoted paths: the quiz packs' Japanese names must reach the copy as they are.
+    return subprocess.run(["git", "-c", "core.quotePath=off", *args], cwd=ROOT, check=True, capture_output=True,
                           text=True).stdout
 
 
 def eligible(rel):
-    return rel.startswith(ELIGIBLE) and not rel.startswith(EXCLUDED) and rel.endswith(SUFFIXES)
+    return (rel.startswith(ELIGIBLE) and not rel.startswith(EXCLUDED) and rel.endswith(SUFFIXES)
+            and not rel.endswith(WINDOWS_ONLY))
 
 
 def choose_files(arguments):
