@@ -6,6 +6,7 @@
 // holds 日本の首都は？,東京 in the current folder.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 // A failed start leaves no process handle, on which every wait fails.
@@ -51,5 +52,8 @@ int wmain(int, wchar_t** argv) {
                    (TerminateProcess(hidden.hProcess, 1), false)) &&
                   !shows(L"\uFEFF") && shows(L"1 question written to 首都.kxd") &&
                   shows(L"問題,解答") && shows(L"日本の首都は？,東京");
+  if (!ok)
+    fwprintf(stderr, L"seen %zu characters of screen; hidden run ended: %d\n", seen.size(),
+             WaitForSingleObject(hidden.hProcess, 0) == WAIT_OBJECT_0);
   return ok ? 0 : 1;
 }

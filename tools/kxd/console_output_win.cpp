@@ -61,7 +61,11 @@ bool OwnsConsoleAlone() {
   // A hidden console, as a program that runs kxd with CREATE_NO_WINDOW gives
   // it, has no one to press the key.
   const HWND window = GetConsoleWindow();
-  return GetConsoleProcessList(processes, 2) == 1 && window != nullptr && IsWindowVisible(window);
+  if (GetConsoleProcessList(processes, 2) != 1 || window == nullptr) return false;
+  // A console made for us may still be on its way to the screen (seen under
+  // Wine on a first start): give it a moment before calling it hidden.
+  for (int tries = 0; tries < 20 && !IsWindowVisible(window); ++tries) Sleep(100);
+  return IsWindowVisible(window) != FALSE;
 }
 
 void WaitForKey() {
