@@ -3,6 +3,7 @@
 
 #include "fake/fake_platform.h"
 #include "ticker/ticker_engine.h"
+#include "window/art_pixels.h"
 #include "window/knob_image.h"
 #include "window/scaled_pictures.h"
 #include "window/settings_pictures.h"
@@ -42,6 +43,22 @@ TEST(WindowDrawing, KnobAndColourMarkShowTheSettingsAtEveryScale) {
       EXPECT_EQ(a.At(z.Of(left + 2), z.Of(3)), kBlack) << dpi << cell;
       EXPECT_EQ(a.At(z.Of((left + 16) % 64), z.Of(1)), kBlack) << dpi << cell;
       EXPECT_EQ(a.At(z.Of(left + 7), z.Of(7)), ColorTable[cell]) << dpi << cell;
+    }
+  }
+}
+
+// At 100 % the colour dots are the drawn art itself, and at 200 % each of its
+// pixels doubled: whole scales stay as crisp as the art.
+TEST(WindowDrawing, ColourDotsAtWholeScalesAreTheArtEnlarged) {
+  const Surface art = ColorCellsPicture();
+  for (const int factor : {1, 2}) {
+    const Surface cells = ColorCellsPicture(DisplayScale{96 * factor});
+    ASSERT_EQ(cells.Width(), art.Width() * factor);
+    ASSERT_EQ(cells.Height(), art.Height() * factor);
+    for (int y = 0; y < cells.Height(); ++y) {
+      for (int x = 0; x < cells.Width(); ++x)
+        ASSERT_EQ(cells.At(x, y), art.At(x / factor, y / factor))
+            << factor << ": " << x << "," << y;
     }
   }
 }
