@@ -66,7 +66,7 @@ TEST(KxdBuild, RefusalsNameTheRowTheFieldAndTheReason) {
         "in.csv:2: expected 2 fields (question, answer), found 3",
         "in.csv:3: question: empty; the ticker would have nothing to show",
         "in.csv:4: a quoted field that starts here is never closed"}},
-      {"question,answer\n", {"in.csv: no questions in the file"}},
+      {"Question,Answer\n", {"in.csv: no questions in the file"}},
   };
   for (const auto& c : cases) {
     std::vector<std::string> found;
@@ -239,6 +239,10 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
         {"build", write("q.csv", "q,a\n"), "-o", (dir / "no/such/x.kxd").string()}}) {
     EXPECT_EQ(run(args), kExitUsage) << args.size();
   }
+  // A file dropped on kxd, and kxd started with nothing at all.
+  EXPECT_EQ(run({write("drop.csv", "q,a\n")}), kExitOk);
+  EXPECT_TRUE(fs::exists(dir / "drop.kxd"));
+  EXPECT_EQ(run({}), kExitUsage);
   fs::remove_all(dir);
 }
 
