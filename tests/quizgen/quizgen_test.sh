@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the quiz generator on two dictionary files and compares every pack and
-# the report with a folder of expected ones; each pack must then pass kxd.
+# the report with a folder of expected ones; each pack must then pass kxd and
+# dump back to its CSV.
 #   quizgen_test.sh KXD KANJIDIC EDICT EXPECTED_DIR
 set -euo pipefail
 kxd=$1 expected=$4
@@ -13,5 +14,7 @@ for csv in "$out"/*.csv; do
   if (($(wc -l <"$csv") > 1)); then
     "$kxd" build "$csv" -o "${csv%.csv}.kxd"
     "$kxd" check "${csv%.csv}.kxd"
+    # What dump writes, less Excel's mark and CR, is the CSV it came from.
+    "$kxd" dump "${csv%.csv}.kxd" | sed '1s/^\xEF\xBB\xBF//' | tr -d '\r' | cmp - "$csv"
   fi
 done

@@ -164,7 +164,7 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
   };
   const std::string utf8 = "in.csv: read as UTF-8\n";
   const std::string deck =
-      "#separator: Tab\n#html:true\n#guid column:1\n#deck column:2\n#tags column:5\n"
+      "#separator: Tab \n#html:true\n#guid column:1\n#deck column:2\n#tags column:5\n"
       "g1\t地理\t<b>日本[にほん]</b>の<br> 首都[しゅと]は？<img src=\"a.png\">\t"
       "東京&amp;&#x4EAC;&nbsp;[sound:a.mp3]\ttag\ng2\t地理\t長い\t😀\t\n"
       "g3\t鳥\t&yen;\t<img src=\"bird.jpg\"> [sound:b.mp3]\t\n";
