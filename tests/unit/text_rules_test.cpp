@@ -2,9 +2,11 @@
 // stand-in font face.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "forms/font_choice.h"
+#include "forms/random_source.h"
 #include "text/spaces.h"
 #include "ticker/tray_tip.h"
 
@@ -29,6 +31,20 @@ TEST(TextRules, FaceIsTheRequestedOneOrTheFirstInstalledFallback) {
   const auto has = [&](std::u16string_view face) { return installed.contains(face); };
   EXPECT_EQ(ChooseFace(u"Arial", has), u"Arial");
   EXPECT_EQ(ChooseFace(u"ＭＳ ゴシック", has), u"IPAGothic");
+}
+
+// Draws cover the whole of [0, 1): every part of a quiz gets asked.
+TEST(RandomDraws, SpreadOverTheWholeUnitRange) {
+  ClockSeededRandom random;
+  random.SeedFromClock();
+  float low = 1, high = 0;
+  for (int i = 0; i < 4000; ++i) {
+    const float r = random.Next();
+    ASSERT_TRUE(r >= 0 && r < 1) << r;
+    low = std::min(low, r), high = std::max(high, r);
+  }
+  EXPECT_LT(low, 0.01f);
+  EXPECT_GT(high, 0.99f);
 }
 
 }  // namespace
