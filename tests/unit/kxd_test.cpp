@@ -57,8 +57,9 @@ TEST(KxdBuild, RefusalsNameTheRowTheFieldAndTheReason) {
         "characters)",
         "in.csv:2: answer: 61 bytes in code page 932; at most 60 fit (30 full-width characters)"}},
       // Rows keep their own line numbers past blank lines and quoted breaks.
-      {"\n\"a\"\"b\",c\n\nq,😀\n\"two\nlines\",a\nq,\x01\n",
+      {"\n\"a\"\"b\",c\n\nq,😀〜\n\"two\nlines\",a\nq,\x01\n",
        {"in.csv:4: answer: U+1F600 '😀' has no code page 932 form",
+        "in.csv:4: answer: U+301C '〜' has no code page 932 form; write U+FF5E '～' instead",
         "in.csv:5: question: holds a line break (U+000A); a record holds one line",
         "in.csv:7: answer: holds the control character U+0001"}},
       {"q\xFF,a\nq,a,extra\n,a\n\"open,a\n",
