@@ -22,12 +22,7 @@ bool IsLineBreak(char byte) { return byte == '\r' || byte == '\n'; }
 // Bytes of the character at `at`: a code page 932 double-byte character
 // counts as one, so its second byte is never taken for "]" or a letter.
 std::size_t CharLength(std::string_view text, std::size_t at, bool doubleBytes) {
-  if (doubleBytes && at + 1 < text.size() &&
-      IsCp932LeadByte(static_cast<unsigned char>(text[at])) &&
-      IsCp932TrailByte(static_cast<unsigned char>(text[at + 1]))) {
-    return 2;
-  }
-  return 1;
+  return doubleBytes ? Cp932CharacterLength(text, at) : 1;
 }
 
 char FoldAscii(char byte) {

@@ -24,19 +24,6 @@ T ValueOrDefault(T saved, T defaultValue, T last) {
   return std::clamp(saved, T{0}, last);
 }
 
-// The longest start of `bytes` of at most `limit` bytes that ends between
-// two code page 932 characters.
-std::string_view CutBetweenCharacters(std::string_view bytes, std::size_t limit) {
-  std::size_t at = 0;
-  while (at < bytes.size()) {
-    const auto byte = static_cast<unsigned char>(bytes[at]);
-    const std::size_t length = IsCp932LeadByte(byte) && at + 1 < bytes.size() ? 2 : 1;
-    if (at + length > limit) break;
-    at += length;
-  }
-  return bytes.substr(0, at);
-}
-
 }  // namespace
 
 Settings LoadSettings(Files& files, std::u16string_view iniPath) {
@@ -83,7 +70,7 @@ int TimerIntervalOf(const Settings& settings) { return (settings.SpeedLevel + 1)
 std::u16string ReadQuestionFilePath(Files& files, std::u16string_view iniPath) {
   const auto value = ReadProfileString(files, iniPath, kFilePathSection, kFileKey);
   if (!value) return {};
-  return CutAtNul(DecodeCp932(CutBetweenCharacters(*value, kMaxPathBytes)));
+  return CutAtNul(DecodeCp932(CutBetweenCp932Characters(*value, kMaxPathBytes)));
 }
 
 bool WriteQuestionFilePath(Files& files, std::u16string_view iniPath, std::u16string_view path) {

@@ -1,6 +1,8 @@
 #pragma once
 // The byte structure of code page 932, without any converter: which bytes
-// start a double-byte character and which may follow one.
+// start a double-byte character, which may follow one, and how far one
+// character reaches. Every walk over code page 932 bytes steps with
+// Cp932CharacterLength, so all of them agree where a character ends.
 
 #include <cstddef>
 #include <string_view>
@@ -20,14 +22,37 @@ constexpr bool IsCp932SingleByte(unsigned char byte) {
   return byte <= 0x7F || (byte >= 0xA1 && byte <= 0xDF);
 }
 
-// True when walking `bytes` character by character ends exactly at its end,
-// so no double-byte character is cut in two by the field's end.
-constexpr bool EndsOnCharacterBoundary(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    i += IsCp932LeadByte(static_cast<unsigned char>(bytes[i])) ? std::size_t{2} : std::size_t{1};
+// The bytes of the character at `at` (before the end): 2 for a lead byte
+// with a trail byte after it, else 1. A lead byte at the end, or before a
+// byte that cannot follow one, is a broken character of one byte: a step
+// never passes the end, never swallows the "=", "]", CR or digit after a
+// stray lead byte, and a cut keeps the lead byte rather than the next byte.
+constexpr std::size_t Cp932CharacterLength(std::string_view bytes, std::size_t at) {
+  return IsCp932LeadByte(static_cast<unsigned char>(bytes[at])) && at + 1 < bytes.size() &&
+                 IsCp932TrailByte(static_cast<unsigned char>(bytes[at + 1]))
+             ? 2
+             : 1;
+}
+
+// The longest start of `bytes` of at most `limit` bytes that ends between
+// two characters.
+constexpr std::string_view CutBetweenCp932Characters(std::string_view bytes, std::size_t limit) {
+  std::size_t at = 0;
+  while (at < bytes.size()) {
+    const std::size_t next = at + Cp932CharacterLength(bytes, at);
+    if (next > limit) break;
+    at = next;
   }
-  return i == bytes.size();
+  return bytes.substr(0, at);
+}
+
+// False when `bytes` ends in a lead byte whose trail byte would lie past the
+// end, as when a field's end cuts a double-byte character in two.
+constexpr bool EndsOnCharacterBoundary(std::string_view bytes) {
+  std::size_t at = 0;
+  while (at + 1 < bytes.size()) at += Cp932CharacterLength(bytes, at);
+  // Either a character ended at the end, or the last byte is one of its own.
+  return at == bytes.size() || !IsCp932LeadByte(static_cast<unsigned char>(bytes[at]));
 }
 
 }  // namespace kx

@@ -14,10 +14,6 @@ unsigned char At(std::string_view bytes, std::size_t at) {
   return static_cast<unsigned char>(bytes[at]);
 }
 
-std::size_t CharacterLength(std::string_view bytes, std::size_t at) {
-  return IsCp932LeadByte(At(bytes, at)) ? 2 : 1;
-}
-
 // Whether one character's bytes read back as exactly one real character.
 bool ReadsAsOne(std::string_view character) {
   const std::u16string text = DecodeCp932(character);
@@ -30,22 +26,17 @@ Cp932Decoded DecodeCp932Strict(std::string_view bytes) {
   // The byte structure first; the converters each excuse different faults.
   std::size_t characters = 0;
   for (std::size_t at = 0; at < bytes.size(); ++characters) {
-    const unsigned char byte = At(bytes, at);
-    if (IsCp932LeadByte(byte)) {
-      if (at + 1 == bytes.size() || !IsCp932TrailByte(At(bytes, at + 1))) return {{}, at};
-      at += 2;
-    } else if (IsCp932SingleByte(byte)) {
-      ++at;
-    } else {
-      return {{}, at};
-    }
+    const std::size_t length = Cp932CharacterLength(bytes, at);
+    // A lead byte without its trail byte is no single-byte character either.
+    if (length == 1 && !IsCp932SingleByte(At(bytes, at))) return {{}, at};
+    at += length;
   }
   Cp932Decoded result{DecodeCp932(bytes), std::nullopt};
   if (result.text.size() == characters) {
     // One unit per character: an unassigned pair shows as the stand-in.
     if (result.text.find(kStandIn) == std::u16string::npos) return result;
     for (std::size_t at = 0, unit = 0; at < bytes.size(); ++unit) {
-      const std::size_t length = CharacterLength(bytes, at);
+      const std::size_t length = Cp932CharacterLength(bytes, at);
       if (result.text[unit] == kStandIn && bytes.substr(at, length) != kStandInBytes) {
         return {{}, at};
       }
@@ -56,7 +47,7 @@ Cp932Decoded DecodeCp932Strict(std::string_view bytes) {
   // The converter split some pair: find it, asking once per distinct pair.
   std::vector<signed char> known(0x10000, -1);
   for (std::size_t at = 0; at < bytes.size();) {
-    const std::size_t length = CharacterLength(bytes, at);
+    const std::size_t length = Cp932CharacterLength(bytes, at);
     const std::size_t lead = At(bytes, at);
     const std::size_t key = length == 1 ? lead : (lead << 8 | At(bytes, at + 1));
     if (known[key] < 0) known[key] = ReadsAsOne(bytes.substr(at, length)) ? 1 : 0;

@@ -17,6 +17,7 @@
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "text/cp932.h"
+#include "text/cp932_bytes.h"
 #include "text/spaces.h"
 
 namespace kx {
@@ -114,21 +115,13 @@ TEST_P(Differential, ReadsAndSettingsAsThePlatformAndThePlatformReadsOurChanges)
   const Case& c = GetParam();
   const std::string path = Write(c, c.bytes);
   IniFile ini(c.bytes);  // read first, then changed
-  const auto lead = [](char byte) {
-    const auto b = static_cast<unsigned char>(byte);
-    return (b >= 0x81 && b <= 0x9F) || b >= 0xE0;
-  };
   auto expected = PlatformReads(path);
   for (const auto& [query, platform] : expected) {
     const auto& [section, key] = query;
     // Through the 256-byte buffer: a double-byte character that does not fit is left out whole.
     const std::string ours = ini.ReadString(section, key).value_or(kMissing);
-    std::size_t at = 0;
-    for (std::size_t next = 0; next <= 255; next = at + (lead(ours[at]) ? 2 : 1)) {
-      at = next;
-      if (at >= ours.size()) break;
-    }
-    EXPECT_EQ(ours.substr(0, at), platform) << c.name << ": [" << section << "] " << key;
+    EXPECT_EQ(CutBetweenCp932Characters(ours, 255), platform)
+        << c.name << ": [" << section << "] " << key;
     for (const int fallback : {9, -3}) {
       EXPECT_EQ(ini.ReadInt(section, key, fallback),
                 static_cast<std::int32_t>(

@@ -59,16 +59,18 @@ class FieldChecker {
     std::size_t i = 0;
     while (i < field.size()) {
       const unsigned char byte = At(field, i);
-      if (IsCp932LeadByte(byte)) {
+      const std::size_t length = Cp932CharacterLength(field, i);
+      // A lead byte before a byte that cannot follow it is a byte of its own.
+      if (length == 2 || (IsCp932LeadByte(byte) && i + 1 == field.size())) {
         if (i + 1 == field.size()) {
           cut_ = "a double-byte character is cut at byte " + std::to_string(base_ + i) +
                  " (lead byte " + Hex(byte) + ")";
-        } else if (!IsCp932TrailByte(At(field, i + 1)) || pairs_.IsUnassigned(field.substr(i, 2))) {
+        } else if (pairs_.IsUnassigned(field.substr(i, 2))) {
           Note(invalid_, invalidCount_, i,
                "bytes " + Hex(byte) + " " + Hex(At(field, i + 1)) + " at byte " +
                    std::to_string(base_ + i));
         }
-        i += 2;
+        i += length;
         continue;
       }
       if (field.substr(i, 2) == "\r\n") {
