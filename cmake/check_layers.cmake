@@ -1,6 +1,7 @@
 # Fails when a file includes a header of a layer it may not use: a file under
 # src/ a sibling's or a higher layer's, a tool under tools/ a layer not
-# named for it in KX_TOOL_LAYERS.
+# named for it in KX_TOOL_LAYERS; or when a file of src/ or tools/ that
+# KX_WINDOWS_H_FILES does not match includes <windows.h>.
 cmake_minimum_required(VERSION 3.25)
 #   cmake -DKX_SOURCE_DIR=<repo> -P cmake/check_layers.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/layers.cmake)
@@ -59,8 +60,20 @@ foreach(tool IN LISTS KX_TOOL_LAYERS)
   kx_check_folder(${KX_SOURCE_DIR}/tools/${name} "${allowed}")
 endforeach()
 
+file(GLOB_RECURSE sources ${KX_SOURCE_DIR}/src/*.h ${KX_SOURCE_DIR}/src/*.cpp
+     ${KX_SOURCE_DIR}/tools/*.h ${KX_SOURCE_DIR}/tools/*.cpp)
+foreach(file IN LISTS sources)
+  file(RELATIVE_PATH name ${KX_SOURCE_DIR} ${file})
+  if(NOT name MATCHES "${KX_WINDOWS_H_FILES}")
+    file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*<[Ww][Ii][Nn][Dd][Oo][Ww][Ss]\\.[Hh]>")
+    foreach(line IN LISTS includes)
+      list(APPEND wrong "${name}: ${line} (only *_win.cpp files and src/win32 may)")
+    endforeach()
+  endif()
+endforeach()
+
 if(wrong)
   list(JOIN wrong "\n  " listed)
   message(FATAL_ERROR "includes against the layer order (${KX_LAYER_TIERS}; tools: "
-                      "${KX_TOOL_LAYERS}):\n  ${listed}")
+                      "${KX_TOOL_LAYERS}) or of <windows.h>:\n  ${listed}")
 endif()

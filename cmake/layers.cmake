@@ -11,6 +11,11 @@ set(KX_RESOURCES_LAYER app)
 # alone). A tool never reaches the program's own layers; kxd reads res/ for
 # the version it shares with the program.
 set(KX_TOOL_LAYERS "kxd:text|forms|questions|settings|res" "capture:")
+# Only `*_win.cpp` files and src/win32 include <windows.h>. A `*_win.cpp`
+# file is built for Windows only: the Windows side of a portable header,
+# kept beside it (text/cp932_win.cpp, kxd's console_output_win.cpp), or a
+# Windows-only tool (capture). The paths, below the repository, that match:
+set(KX_WINDOWS_H_FILES "^src/win32/|_win\\.cpp$")
 
 # The folders of the tiers below `folder`'s, lowest first, into `out`.
 function(kx_folders_below folder out)
