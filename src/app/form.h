@@ -53,7 +53,8 @@ class frmRuvoZava {
   // The shell restarted: the icon must be added again.
   void TaskbarCreated();
 
-  // Settings window controls; coordinates in the control's pixels.
+  // Settings window controls; coordinates in the control's design pixels
+  // (96 dpi, whatever the screen's scale).
   void picSpeed_MouseDown(int button, int shift, float x, float y);
   void picSpeed_MouseMove(int button, int shift, float x, float y);
   void picColorType_MouseDown(std::int16_t index, int button, int shift, float x, float y);

@@ -1,6 +1,9 @@
 #pragma once
-// The program's string table: every text it shows or uses as a file name,
-// font name, dialog filter or sample record, looked up by number.
+// The program's string table, looked up by number: its messages and their
+// titles, its name (also the tray tip) and version line, the home page link,
+// the speed scale, the settings file's name, the open-file dialog's filter
+// and title, the glyph font and the sample record. Not in it: the settings
+// window's labels, which its drawing names, and the menu resource's items.
 
 #include <cstdint>
 #include <string>

@@ -19,7 +19,7 @@ class TrayIcon {
   ~TrayIcon();
 
   // Fills the whole record: id, flags, callback, the program icon and `tip`
-  // (UTF-16; the binding sends it as code page 932).
+  // (UTF-16; the binding sends it in the wide record, cut by TipForField).
   void Fill(std::u16string tip);
   // Record only; Modify() hands it to the shell.
   void SetTip(std::u16string tip);

@@ -1,7 +1,8 @@
 #pragma once
 // The settings window's input arithmetic: which speed step or colour cell a
-// point in a box selects, and whether a drag moves the knob. Coordinates are the box's pixels as
-// the mouse events give them: whole values in single precision.
+// point in a box selects, and whether a drag moves the knob. Coordinates and
+// box sizes are the 96-dpi design's pixels, as pointer routing converts the
+// mouse events: whole values in single precision.
 
 #include <cstdint>
 
