@@ -7,6 +7,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+source scripts/tally.sh
 seconds=${1:-60}
 
 scripts/build.sh fuzz || exit 1
@@ -39,5 +40,4 @@ for fuzzer in build/fuzz/tests/fuzz/fuzz_*; do
     failed=$((failed + 1))
   fi
 done
-echo "$passed passed, $failed failed"
-[[ $failed -eq 0 ]]
+tally "$passed" "$failed"

@@ -9,6 +9,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+source scripts/tally.sh
 # Wine's windows, timers and the end-to-end tests need a display: one Xvfb
 # for the whole run.
 [[ -n ${KX_TEST_DISPLAY:-} ]] || KX_TEST_DISPLAY=1 exec scripts/with_xvfb.sh "$0" "$@"
@@ -103,13 +104,8 @@ fi
 run_e2e() {
   step "end-to-end"
   tests/e2e/run_all.sh "$root/build/win64" | tee build/e2e.log
-  local line
-  line=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' build/e2e.log | tail -n1)
-  if [[ -n $line ]]; then
-    record e2e "$(cut -d' ' -f1 <<<"$line")" "$(cut -d' ' -f3 <<<"$line")"
-  else
-    record e2e 0 1
-  fi
+  local counts
+  if counts=$(tally_of build/e2e.log); then record e2e $counts; else record e2e 0 1; fi
 }
 
 # The Windows tests mostly wait for Wine: they run while the native build
@@ -131,7 +127,4 @@ fi
 
 step "summary"
 column -t "$results"
-passed=$(awk '{s += $2} END {print s + 0}' "$results")
-failed=$(awk '{s += $3} END {print s + 0}' "$results")
-echo "$passed passed, $failed failed"
-[[ $failed -eq 0 ]]
+tally_rows "$results"

@@ -13,6 +13,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+source scripts/tally.sh
 cache=$root/build/fresh-root
 bare=$cache/bare
 box=$cache/run
@@ -105,13 +106,9 @@ inside() {
   local started=$SECONDS
   make test 2>&1 | tee /root/make-test.log
   echo "fresh: make test took $((SECONDS - started)) s"
-  local line
-  line=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' /root/make-test.log | tail -n1)
-  if [[ -n $line ]]; then
-    echo "make-test ${line%% passed*} $(cut -d' ' -f3 <<<"$line")" >>"$results"
-  else
-    echo "make-test 0 1" >>"$results"
-  fi
+  local counts
+  counts=$(tally_of /root/make-test.log) || counts="0 1"
+  echo "make-test $counts" >>"$results"
 
   echo "== make run, without a display, for ${run_seconds} s"
   local screens=/root/kx/build/run/screens
@@ -173,7 +170,7 @@ case ${1:-} in
     ;;
 esac
 
-[[ $(id -u) -eq 0 ]] || { echo "fresh: debootstrap and namespaces need root" && echo "0 passed, 1 failed" && exit 1; }
+[[ $(id -u) -eq 0 ]] || { echo "fresh: debootstrap and namespaces need root" && tally 0 1; exit 1; }
 started=$SECONDS
 # A run that is stopped takes its namespaces, and so its mounts and
 # processes, with it.
@@ -182,13 +179,13 @@ trap '[[ -n $child ]] && kill -KILL "$child" 2>/dev/null; exit 130' INT TERM
 mkdir -p "$cache"
 # The copy is removed and made anew: never under a run still using it.
 exec 9>"$cache/lock"
-flock -n 9 || { echo "fresh: another run holds $cache/lock" && echo "0 passed, 1 failed" && exit 1; }
-make_bare_root || { echo "0 passed, 1 failed"; exit 1; }
+flock -n 9 || { echo "fresh: another run holds $cache/lock" && tally 0 1; exit 1; }
+make_bare_root || { tally 0 1; exit 1; }
 
 echo "fresh: a pristine copy of the bare root"
 if grep -qF " $box/" /proc/self/mountinfo; then
   echo "fresh: something is mounted under $box; not removing it" >&2
-  echo "0 passed, 1 failed"
+  tally 0 1
   exit 1
 fi
 rm -rf "$box"
@@ -197,7 +194,7 @@ refs=(HEAD)
 branch=$(git symbolic-ref -q HEAD) && refs+=("$branch")
 git bundle create "$box/root/checkout.bundle" "${refs[@]}" >/dev/null 2>&1 || {
   echo "fresh: cannot bundle HEAD" >&2
-  echo "0 passed, 1 failed"
+  tally 0 1
   exit 1
 }
 
@@ -213,7 +210,4 @@ else
   results=$cache/results.txt
 fi
 echo "screenshots of make run: $box/root/kx/build/run/screens"
-passed=$(awk '{s += $2} END {print s + 0}' "$results")
-failed=$(awk '{s += $3} END {print s + 0}' "$results")
-echo "$passed passed, $failed failed"
-[[ $failed -eq 0 ]]
+tally_rows "$results"

@@ -9,6 +9,7 @@
 
 e2e_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$e2e_here/../.." && pwd)
+source "$root/scripts/tally.sh"
 desktop_size=1024x768
 passed=0
 failed=0
@@ -19,10 +20,7 @@ check() {
   if "$@"; then echo "ok   $name" && ((++passed)); else echo "FAIL $name" && ((++failed)); fi
 }
 
-e2e_summary() {
-  echo "$passed passed, $failed failed"
-  [[ $failed -eq 0 ]]
-}
+e2e_summary() { tally "$passed" "$failed"; }
 
 # wait_for SECONDS COMMAND...: polls until the command succeeds.
 wait_for() {
@@ -39,7 +37,7 @@ e2e_start() {
   work="$build/e2e"
   screens="$work/screens"
   for file in "$exe" "$probe_exe"; do
-    [[ -f $file ]] || { echo "missing $file"; echo "0 passed, 1 failed"; exit 1; }
+    [[ -f $file ]] || { echo "missing $file"; tally 0 1; exit 1; }
   done
   rm -rf "$work/run" "$screens"
   mkdir -p "$work/run" "$screens"
