@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds the program and starts it under Wine in a virtual desktop, with the
-# bundled quiz. On a machine without a display it runs on an Xvfb of its own
-# and saves a screenshot of the desktop every second under build/run/screens
-# until stopped (Ctrl+C). Run it as `make run`, which installs the packages
-# first.
+# Builds the program and starts it under Wine in a virtual desktop, beside
+# the bundled quiz. On a machine without a display it runs on an Xvfb of its
+# own and saves a screenshot of the desktop every second under
+# build/run/screens until stopped (Ctrl+C). Run it as `make run`, which
+# installs the packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -20,11 +20,9 @@ if [[ ${1:-} != --on-xvfb ]]; then
   cp build/win64/src/win32/KX_RuvoZava.exe "$run/KX_RuvoZava.exe"
   cp build/native/quiz/bundled.kxd "$run/bundled.kxd"
   scripts/wine_prefix.sh
-  # First run: point the settings at the bundled quiz. Later runs keep what
-  # the user chose.
-  if [[ ! -f "$run/KXT.ini" ]]; then
-    printf '[FilePath]\r\nKX_FILE=%s\r\n' "$(winepath -w "$run/bundled.kxd")" >"$run/KXT.ini"
-  fi
+  # No KXT.ini is written: on the first run the program finds the bundled
+  # quiz beside itself and stores it, as on a fresh unpack; later runs keep
+  # what the user chose.
   if [[ -z ${DISPLAY:-} ]]; then
     echo "run: no display; screenshots every second in $run/screens (Ctrl+C stops)"
     exec scripts/with_xvfb.sh "$0" --on-xvfb
