@@ -1,0 +1,53 @@
+#pragma once
+// What the system says about whether anyone can see the tray: a locked or
+// disconnected session, the display off, a suspend, a full-screen program.
+// It only reports; the form decides what a report changes. A registration
+// the system refuses (Wine's stubs, no session service) leaves its signal
+// out, and the ticker runs as if it had never been asked.
+
+#include "win32/windows_api.h"
+
+#include <wtsapi32.h>
+
+#include <functional>
+#include <optional>
+
+#include "app/pausable_timer.h"
+#include "win32/scoped_win.h"
+#include "win32/timer_win.h"
+
+namespace kx {
+class frmRuvoZava;
+}
+
+namespace kx::win {
+
+class VisibilityWatch {
+ public:
+  // `window` gives the form's window, which receives the notifications.
+  explicit VisibilityWatch(std::function<HWND()> window)
+      : window_(window), polls_(std::move(window), kFullScreenPollId) {}
+  VisibilityWatch(const VisibilityWatch&) = delete;
+  VisibilityWatch& operator=(const VisibilityWatch&) = delete;
+  ~VisibilityWatch() { Stop(); }
+
+  // Registers the window, which exists now, and reports to `form` from now on.
+  void Start(frmRuvoZava& form);
+  // Undoes the registrations, while the window still exists.
+  void Stop();
+  // The answer to a message this watch handles; nothing for any other.
+  std::optional<LRESULT> Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void Report(PauseReason reason, bool holds);
+  void SessionChanged(WPARAM event);
+  void PowerChanged(WPARAM event, LPARAM setting);
+
+  std::function<HWND()> window_;
+  frmRuvoZava* form_ = nullptr;
+  TimerWin polls_;
+  UniqueHandle<HWND, &WTSUnRegisterSessionNotification> session_;
+  UniqueHandle<HPOWERNOTIFY, &UnregisterPowerSettingNotification> display_;
+};
+
+}  // namespace kx::win
