@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end tests of the real KX_RuvoZava.exe under Wine, one check per
-# thing a user sees: one copy only, the ticker in the tray and its menu, the
-# settings window, and the real open-file dialog. The rules behind each are
-# unit tests. Run on a display of its own:
+# thing a user sees: one copy only, the ticker in the tray and its menu, its
+# rest while nobody can see the tray, the settings window, and the real
+# open-file dialog. The rules behind each are unit tests. Run on a display of
+# its own:
 #   scripts/with_xvfb.sh tests/e2e/run_all.sh BUILD_DIR   (a win64 build folder)
 # E2E_LOCALE=en_US.UTF-8 runs it in another locale (Japanese by default).
 # Prints one line per check and "N passed, N failed".
@@ -36,6 +37,27 @@ check "$tag single: a second copy says it cannot start twice" \
 probe press-ok 起動Error  # a key sent to a fresh box is sometimes lost
 check "$tag single: and ends, leaving the first copy" \
   eval 'wait_for 10 no_box 起動Error && wait_for 10 is_running 1 && is_hidden'
+
+# While the session is locked, then while the system sleeps, the icon stands
+# still; after each it scrolls on, added again where the shell lost it. (What
+# pauses, in which order, and what goes on after, are the form's unit tests.)
+fresh_folder pause
+write_quiz "$app/quiz.kxd" 日本で一番高い山は何でしょう？ 富士山
+write_ini "$(win_path "$app/quiz.kxd")"
+start_app
+wait_for 30 has_icon && wait_for 20 icon_shows pause-q 00FF00
+same_icon() { [[ $(compare -metric AE "$screens/$1.png" "$screens/$2.png" null: 2>&1) == 0 ]]; }
+# WM_WTSSESSION_CHANGE lock and unlock; WM_POWERBROADCAST suspend and resume
+for signal in "session 0x2B1 7 8" "sleep 0x218 4 18"; do
+  read -r name message begin end <<<"$signal"
+  probe post KX_RuvoZava "$message" "$begin"
+  sleep 1 && icon_shot "pause-$name-1" && sleep 2 && icon_shot "pause-$name-2"
+  check "$tag pause: no new icon while the $name is away" same_icon "pause-$name-"{1,2}
+  probe drop-icon KX_RuvoZava
+  probe post KX_RuvoZava "$message" "$end"
+  check "$tag pause: back from the $name, the icon scrolls on" wait_for 5 eval \
+    "has_icon && icon_shot pause-$name-3 && ! same_icon pause-$name-2 pause-$name-3"
+done
 
 # The real open-file dialog hands back a Japanese name whole. (Which names
 # are refused, and the dialog's reopening, are the form's unit tests.)
