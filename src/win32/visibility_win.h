@@ -1,9 +1,10 @@
 #pragma once
 // What the system says about whether anyone can see the tray: a locked or
 // disconnected session, the display off, a suspend, a full-screen program.
-// It only reports; the form decides what a report changes. A registration
-// the system refuses (Wine's stubs, no session service) leaves its signal
-// out, and the ticker runs as if it had never been asked.
+// It only reports; the form decides what a report changes. Where the system
+// refuses a registration (no session service) or takes it and never sends
+// anything (Wine 8's stubs), that signal never comes and the ticker runs as
+// it always did.
 
 #include "win32/windows_api.h"
 
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "app/pausable_timer.h"
 #include "win32/scoped_win.h"
@@ -46,6 +48,7 @@ class VisibilityWatch {
   std::function<HWND()> window_;
   frmRuvoZava* form_ = nullptr;
   TimerWin polls_;
+  // The window whose session notifications are registered.
   UniqueHandle<HWND, &WTSUnRegisterSessionNotification> session_;
   UniqueHandle<HPOWERNOTIFY, &UnregisterPowerSettingNotification> display_;
 };

@@ -10,14 +10,11 @@
 //   probe processes NAME       how many processes run this program file
 //   probe close TITLE          asks the window with this title to close
 //   probe post TITLE MSG WPARAM  posts it that message (numbers as C writes them)
-//   probe drop-icon TITLE      the shell forgets that window's tray icon, as
-//                              after a sleep
 //   probe client TITLE         "x y width height" of that window's client area
 //   probe tray                 "x y width height" of the first tray icon
 //   probe menu                 "x y width height" of the open popup menu
 #include <windows.h>
 
-#include <shellapi.h>
 #include <tlhelp32.h>
 
 #include <cwchar>
@@ -106,14 +103,6 @@ int Post(const wchar_t* title, const wchar_t* message, const wchar_t* wParam) {
                                             std::wcstoul(wParam, nullptr, 0), 0);
 }
 
-int DropIcon(const wchar_t* title) {
-  NOTIFYICONDATAW icon{};
-  icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
-  icon.hWnd = FindWindowW(nullptr, title);
-  icon.uID = 1;
-  return !Shell_NotifyIconW(NIM_DELETE, &icon);
-}
-
 int Processes(const wchar_t* name) {
   const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return 1;
@@ -184,7 +173,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"box-text") return BoxText(argv[2]);
   if (command == L"press-ok") return PressOk(argv[2]);
   if (command == L"close") return Close(argv[2]);
-  if (command == L"drop-icon") return DropIcon(argv[2]);
   if (command == L"post" && argc >= 5) return Post(argv[2], argv[3], argv[4]);
   if (command == L"processes") return Processes(argv[2]);
   if (command == L"open-path" && argc >= 4) return OpenPath(argv[2], argv[3]);

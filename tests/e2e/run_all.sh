@@ -24,6 +24,21 @@ click_icon 1
 check "$tag ticker: a left click brings the answer in orange" \
   wait_for 5 icon_shows ticker-a FFC020
 
+# While the session is locked, then while the system sleeps, the icon stands
+# still; after each it scrolls on. (What pauses, in which order, and what
+# goes on after, are the form's unit tests.)
+same_icon() { [[ $(compare -metric AE "$screens/$1.png" "$screens/$2.png" null: 2>&1) == 0 ]]; }
+# WM_WTSSESSION_CHANGE lock and unlock; WM_POWERBROADCAST suspend and resume
+for signal in "locked 0x2B1 7 8" "asleep 0x218 4 18"; do
+  read -r name message begin end <<<"$signal"
+  probe post KX_RuvoZava "$message" "$begin"
+  sleep 1 && icon_shot "$name-1" && sleep 2 && icon_shot "$name-2"
+  check "$tag ticker: no new icon while $name" same_icon "$name-"{1,2}
+  probe post KX_RuvoZava "$message" "$end"
+  check "$tag ticker: no longer $name, it scrolls on" wait_for 5 eval \
+    "icon_shot $name-3 && ! same_icon $name-2 $name-3"
+done
+
 choose_menu_item "1 - 10"  # Exit, the last item
 check "$tag ticker: Exit ends the program and removes the icon" \
   eval 'wait_for 10 is_running 0 && wait_for 5 no_icon'
@@ -37,27 +52,6 @@ check "$tag single: a second copy says it cannot start twice" \
 probe press-ok 起動Error  # a key sent to a fresh box is sometimes lost
 check "$tag single: and ends, leaving the first copy" \
   eval 'wait_for 10 no_box 起動Error && wait_for 10 is_running 1 && is_hidden'
-
-# While the session is locked, then while the system sleeps, the icon stands
-# still; after each it scrolls on, added again where the shell lost it. (What
-# pauses, in which order, and what goes on after, are the form's unit tests.)
-fresh_folder pause
-write_quiz "$app/quiz.kxd" 日本で一番高い山は何でしょう？ 富士山
-write_ini "$(win_path "$app/quiz.kxd")"
-start_app
-wait_for 30 has_icon && wait_for 20 icon_shows pause-q 00FF00
-same_icon() { [[ $(compare -metric AE "$screens/$1.png" "$screens/$2.png" null: 2>&1) == 0 ]]; }
-# WM_WTSSESSION_CHANGE lock and unlock; WM_POWERBROADCAST suspend and resume
-for signal in "session 0x2B1 7 8" "sleep 0x218 4 18"; do
-  read -r name message begin end <<<"$signal"
-  probe post KX_RuvoZava "$message" "$begin"
-  sleep 1 && icon_shot "pause-$name-1" && sleep 2 && icon_shot "pause-$name-2"
-  check "$tag pause: no new icon while the $name is away" same_icon "pause-$name-"{1,2}
-  probe drop-icon KX_RuvoZava
-  probe post KX_RuvoZava "$message" "$end"
-  check "$tag pause: back from the $name, the icon scrolls on" wait_for 5 eval \
-    "has_icon && icon_shot pause-$name-3 && ! same_icon pause-$name-2 pause-$name-3"
-done
 
 # The real open-file dialog hands back a Japanese name whole. (Which names
 # are refused, and the dialog's reopening, are the form's unit tests.)

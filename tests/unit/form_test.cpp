@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -402,49 +401,36 @@ TEST(Pause, TheTickerRestsWhileAnyReasonHoldsInEveryOrder) {
   EXPECT_EQ(w.Engine().Fields().CharIndex, before.CharIndex);
 }
 
-// What the program does to its timer during a pause is what runs after it,
-// and a pause that ends while a message of the Load file dialog is open
-// leaves the timer as the program put it: off.
+// What the program does to its timer during a pause is what runs after it:
+// no quiz (and a command that does nothing, -1), a loaded file, one that
+// fails to load, Exit. A pause that ends while a message of the Load file
+// dialog is open leaves the timer as the program put it: off.
 TEST(Pause, NeverOverrulesTheProgramsOwnTimer) {
-  const auto loadFile = [](Loaded& w, bool readable) {
-    w.Offer(u"C:\\KX\\odd.kxd", std::string(350, 'x'));
-    w.Offer(kChosen, Record(u"新", u"答"));
-    if (!readable) w.fake.files.unreadable.insert(kChosen);
-    w.fake.dialogs.onMessage = [&w] {
-      w.form->PauseFor(PauseReason::kLocked, false);
-      EXPECT_FALSE(w.fake.timer.Enabled());
-      w.form->PauseFor(PauseReason::kLocked, true);
-    };
-    w.form->PopUp_Click(kPopUpLoadFile);
-  };
   const struct {
     std::string ini;
-    std::function<void(Loaded&)> during;
-    bool runs;
-  } cases[] = {
-      {"",
-       [](Loaded& w) {
-         w.Press({200, 5});
-       },
-       false},  // no quiz; the settings window closes
-      {kIni,
-       [](Loaded& w) {
-         w.Press({200, 5});
-       },
-       true},
-      {kIni, [&](Loaded& w) { loadFile(w, true); }, true},
-      {kIni, [&](Loaded& w) { loadFile(w, false); }, false},
-      {kIni, [](Loaded& w) { w.form->PopUp_Click(kPopUpExit); }, false},
-  };
+    std::int16_t command;
+    bool readable, runs;
+  } cases[] = {{"", -1, true, false},
+               {kIni, kPopUpLoadFile, true, true},
+               {kIni, kPopUpLoadFile, false, false},
+               {kIni, kPopUpExit, true, false}};
   for (const auto& c : cases) {
     Loaded w(96, c.ini);
     fake::FakeTimer polls;
     w.form->WatchFullScreen(polls);
     w.form->PauseFor(PauseReason::kLocked, true);
-    c.during(w);
+    w.Offer(u"C:\\KX\\odd.kxd", std::string(350, 'x'));  // refused, with a message
+    w.Offer(kChosen, Record(u"新", u"答"));
+    if (!c.readable) w.fake.files.unreadable.insert(kChosen);
+    w.fake.dialogs.onMessage = [&w] {
+      w.form->PauseFor(PauseReason::kLocked, false);
+      EXPECT_FALSE(w.fake.timer.Enabled());
+      w.form->PauseFor(PauseReason::kLocked, true);
+    };
+    w.form->PopUp_Click(c.command);
     EXPECT_FALSE(w.fake.timer.Enabled() || polls.Enabled());
     w.form->PauseFor(PauseReason::kLocked, false);
-    EXPECT_EQ(w.fake.timer.Enabled() + polls.Enabled(), 2 * c.runs);
+    EXPECT_EQ(w.fake.timer.Enabled() + polls.Enabled(), 2 * c.runs) << c.command;
   }
 }
 
