@@ -20,7 +20,7 @@ enum class PauseReason : std::uint8_t {
   kSwitchedAway,  // the session is disconnected: another user, or remote
   kDisplayOff,
   kSuspended,
-  kFullScreen,  // a full-screen program, presentation or screen saver
+  kFullScreen,  // a full-screen program, game or presentation
 };
 
 // How often the full-screen state is asked for, where the platform can only
