@@ -24,12 +24,42 @@ bool FullScreenInFront() {
          state == QUNS_PRESENTATION_MODE;
 }
 
+// Through the generic function pointer type: the platform hands out another.
+template <typename Function>
+Function ProcedureOf(HMODULE library, const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
 }  // namespace
+
+bool SessionNotifications::Register(HWND window) {
+  Reset();
+  library_.Reset(LoadLibraryExW(L"wtsapi32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+  const auto registerWindow = library_ ? ProcedureOf<BOOL(WINAPI*)(HWND, DWORD)>(
+                                             library_.Get(), "WTSRegisterSessionNotification")
+                                       : nullptr;
+  if (registerWindow == nullptr || !registerWindow(window, NOTIFY_FOR_THIS_SESSION)) {
+    library_.Reset();
+    return false;
+  }
+  window_ = window;
+  return true;
+}
+
+void SessionNotifications::Reset() {
+  const auto unregister =
+      window_ != nullptr && library_
+          ? ProcedureOf<BOOL(WINAPI*)(HWND)>(library_.Get(), "WTSUnRegisterSessionNotification")
+          : nullptr;
+  if (unregister != nullptr) (void)unregister(window_);
+  window_ = nullptr;
+  library_.Reset();
+}
 
 void VisibilityWatch::Start(frmRuvoZava& form) {
   const HWND window = window_();
   form_ = &form;
-  if (WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION)) session_.Reset(window);
+  (void)session_.Register(window);
   // The system answers at once with the display's state, then at each change.
   display_.Reset(
       RegisterPowerSettingNotification(window, &kConsoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE));

@@ -24,6 +24,25 @@ class frmRuvoZava;
 
 namespace kx::win {
 
+// The session notifications of one window, through wtsapi32 loaded from
+// System32 only: imported, it would be looked for in the program's folder
+// first, where anyone could have put a file of that name.
+class SessionNotifications {
+ public:
+  SessionNotifications() = default;
+  SessionNotifications(const SessionNotifications&) = delete;
+  SessionNotifications& operator=(const SessionNotifications&) = delete;
+  ~SessionNotifications() { Reset(); }
+
+  // False where the system has no session service or refuses.
+  bool Register(HWND window);
+  void Reset();
+
+ private:
+  UniqueHandle<HMODULE, &FreeLibrary> library_;
+  HWND window_ = nullptr;
+};
+
 class VisibilityWatch {
  public:
   // `window` gives the form's window, which receives the notifications.
@@ -48,8 +67,7 @@ class VisibilityWatch {
   std::function<HWND()> window_;
   frmRuvoZava* form_ = nullptr;
   TimerWin polls_;
-  // The window whose session notifications are registered.
-  UniqueHandle<HWND, &WTSUnRegisterSessionNotification> session_;
+  SessionNotifications session_;
   UniqueHandle<HPOWERNOTIFY, &UnregisterPowerSettingNotification> display_;
 };
 
