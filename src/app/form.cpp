@@ -32,7 +32,7 @@ void frmRuvoZava::Form_Load() {
 }
 
 void frmRuvoZava::Form_Unload() {
-  platform_.timer.SetEnabled(false);
+  Timer1.SetEnabled(false);
   ticker_.reset();
   tray_.Delete();
 }
@@ -72,7 +72,7 @@ void frmRuvoZava::LoadSettingsStep() { settings = LoadSettings(platform_.files, 
 void frmRuvoZava::ReadQuestionFilePath() {
   module_.QuestionFilePath = QuestionFilePathAtStart(platform_.files, module_);
 }
-void frmRuvoZava::SetTimerInterval() { platform_.timer.SetInterval(TimerIntervalOf(settings)); }
+void frmRuvoZava::SetTimerInterval() { Timer1.SetInterval(TimerIntervalOf(settings)); }
 void frmRuvoZava::DrawSelectorsAndSpeed() {
   pictures_.SetColorCellsPicture(ColorCellsPicture(module_.Scale));
   DrawColorMark(0, settings.QuestionColor);
@@ -92,7 +92,7 @@ void frmRuvoZava::LoadQuestionFile() {
 }
 // Also after a failed load: the sample record scrolls then.
 void frmRuvoZava::StartTicker() {
-  if (!module_.QuestionFilePath.empty()) platform_.timer.SetEnabled(true);
+  if (!module_.QuestionFilePath.empty()) Timer1.SetEnabled(true);
 }
 void frmRuvoZava::AddTrayIcon() { tray_.Add(); }
 
@@ -134,6 +134,13 @@ void frmRuvoZava::TaskbarCreated() {
   if (tray_.Added()) tray_.Add();
 }
 
+// Back from a pause: the text goes on where it stopped, and the shell gets
+// the icon again if it lost it meanwhile (a sleep may cost it every icon
+// without saying so).
+void frmRuvoZava::PauseFor(PauseReason reason, bool holds) {
+  if (Timer1.Report(reason, holds)) tray_.Restore();
+}
+
 void frmRuvoZava::ShowSettingsWindow() {
   menuVisible_ = false;
   platform_.window.Show();
@@ -145,12 +152,12 @@ void frmRuvoZava::ShowSettingsWindow() {
 // leaves the sample record in place and the ticker frozen; a later resume is
 // safe, as the ticker keeps the text it shows and clamps every new pick.
 void frmRuvoZava::LoadFileCommand() {
-  platform_.timer.SetEnabled(false);
+  Timer1.SetEnabled(false);
   tray_.SetTip(platform_.strings.Text(StringId::kAppTitle));
   SelectQuestionFile(platform_, module_);
   if (!module_.QuestionFilePath.empty()) {
     if (LoadQuestions(platform_, module_)) {
-      platform_.timer.SetEnabled(true);
+      Timer1.SetEnabled(true);
       if (ticker_) ticker_->ResetForNewFile();
     } else {
       tray_.SetTip(platform_.strings.Text(StringId::kPleaseLoadFile));
@@ -159,7 +166,7 @@ void frmRuvoZava::LoadFileCommand() {
     module_.QuestionFilePath = kx::ReadQuestionFilePath(platform_.files, module_.IniPath);
     if (!module_.QuestionFilePath.empty() &&
         platform_.files.IsExistingFile(module_.QuestionFilePath)) {
-      platform_.timer.SetEnabled(true);
+      Timer1.SetEnabled(true);
     } else {
       (void)ShowResMessage(platform_.strings, platform_.dialogs, kErrorMessage,
                            StringId::kFileErrorTitle, StringId::kSpecifyFileAgain);
@@ -193,7 +200,7 @@ void frmRuvoZava::Form_MouseDown(int, int, float, float) {
   SaveSettings(platform_.files, module_.IniPath, settings);
   platform_.window.Hide();
   menuVisible_ = true;
-  platform_.timer.SetInterval(TimerIntervalOf(settings));
+  Timer1.SetInterval(TimerIntervalOf(settings));
 }
 
 void frmRuvoZava::picSpeed_MouseDown(int, int, float x, float) {

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "app/module.h"
+#include "app/pausable_timer.h"
 #include "app/pointer_routing.h"
 #include "forms/mouse.h"
 #include "forms/platform.h"
@@ -52,6 +53,12 @@ class frmRuvoZava {
   void PopUp_Click(std::int16_t index);
   // The shell restarted: the icon must be added again.
   void TaskbarCreated();
+  // The system says `reason` began (holds) or ended: while any holds nobody
+  // can see the tray, and the ticker rests.
+  void PauseFor(PauseReason reason, bool holds);
+  // Where the platform can only be asked whether a full-screen program runs:
+  // the timer whose ticks ask it, and report through PauseFor.
+  void WatchFullScreen(Timer& polls) { Timer1.WatchFullScreenWith(polls); }
 
   // Settings window controls; coordinates in the control's design pixels
   // (96 dpi, whatever the screen's scale).
@@ -118,6 +125,9 @@ class frmRuvoZava {
 
   const Platform& platform_;
   basRuvoZava& module_;
+  // Every start and stop of the ticker goes through here, never straight to
+  // the platform's timer: a pause holds the ticks back, never the program.
+  PausableTimer Timer1{platform_.timer};
 
   // The settings window as pixels, and where its pointer events go.
   SettingsPictures pictures_;

@@ -35,7 +35,8 @@ struct TrayData {
 class TrayShell {
  public:
   virtual ~TrayShell() = default;
-  // Results are what the shell answered; the program looks at none of them.
+  // Results are what the shell answered. The program looks only at a
+  // modify's, after a pause: false means the shell lost the icon.
   virtual bool Add(const TrayData& data) = 0;
   virtual bool Modify(const TrayData& data) = 0;
   virtual bool Delete(const TrayData& data) = 0;

@@ -35,6 +35,10 @@ void TrayIcon::Modify() {
   if (added_) (void)shell_.Modify(data_);
 }
 
+void TrayIcon::Restore() {
+  if (added_ && !shell_.Modify(data_)) (void)shell_.Add(data_);
+}
+
 void TrayIcon::ShowPicture(const Surface& picture) {
   std::unique_ptr<Icon> next = graphics_.MakeIcon(picture);
   // No icon could be built: the tray keeps showing the last one.

@@ -30,6 +30,8 @@ class TrayIcon {
   void Add();
   // NIM_MODIFY with the record as it stands; nothing once deleted.
   void Modify();
+  // The same, and NIM_ADD where the shell no longer knows the icon.
+  void Restore();
   // Builds an icon of `picture`, hands it to the shell and only then
   // releases the previous one, so exactly one ticker icon is alive.
   void ShowPicture(const Surface& picture);

@@ -24,12 +24,12 @@ void TimerWin::Apply() {
   const HWND window = window_();
   const bool wanted = enabled_ && interval_ > 0;
   if (wanted) {
-    assert(window != nullptr && "Timer1 runs only once the window exists");
+    assert(window != nullptr && "a window timer runs only once the window exists");
     if (window == nullptr) return;
     // SetTimer with the same id replaces the timer and restarts its count.
-    running_ = SetTimer(window, kTimer1Id, static_cast<UINT>(interval_), nullptr) != 0;
+    running_ = SetTimer(window, id_, static_cast<UINT>(interval_), nullptr) != 0;
   } else if (running_) {
-    if (window != nullptr) (void)KillTimer(window, kTimer1Id);
+    if (window != nullptr) (void)KillTimer(window, id_);
     running_ = false;
   }
 }

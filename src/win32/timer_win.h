@@ -1,6 +1,6 @@
 #pragma once
-// Timer1 as a window timer of the form's window; its WM_TIMER reaches the
-// form as Timer1_Timer.
+// A window timer of the form's window: Timer1, whose WM_TIMER reaches the
+// form as Timer1_Timer, or the full-screen polls.
 
 #include "win32/windows_api.h"
 
@@ -10,13 +10,15 @@
 
 namespace kx::win {
 
-// The id of Timer1 among the window's timers.
+// The ids of Timer1 and of the full-screen polls among the window's timers.
 inline constexpr UINT_PTR kTimer1Id = 1;
+inline constexpr UINT_PTR kFullScreenPollId = 2;
 
 class TimerWin final : public Timer {
  public:
   // `window` gives the form's window; it must exist before the timer runs.
-  explicit TimerWin(std::function<HWND()> window) : window_(std::move(window)) {}
+  explicit TimerWin(std::function<HWND()> window, UINT_PTR id = kTimer1Id)
+      : window_(std::move(window)), id_(id) {}
   TimerWin(const TimerWin&) = delete;
   TimerWin& operator=(const TimerWin&) = delete;
   ~TimerWin() override;
@@ -32,6 +34,7 @@ class TimerWin final : public Timer {
   void Apply();
 
   std::function<HWND()> window_;
+  UINT_PTR id_;
   int interval_ = 0;
   bool enabled_ = false;
   bool running_ = false;

@@ -51,6 +51,7 @@ int ShiftOf(WPARAM keys) {
 }  // namespace
 
 WindowWin::~WindowWin() {
+  visibility_.Stop();
   form_ = nullptr;
   if (window_ != nullptr) (void)DestroyWindow(window_);
 }
@@ -76,6 +77,7 @@ bool WindowWin::Create(frmRuvoZava& form, DisplayScale scale) {
   }
   assert(window_ == window && "WM_NCCREATE recorded the handle");
   (void)TaskbarCreatedMessage();  // registered before the shell can send it
+  visibility_.Start(form);
   return true;
 }
 
@@ -149,6 +151,7 @@ LRESULT CALLBACK WindowWin::Procedure(HWND window, UINT message, WPARAM wParam, 
 }
 
 LRESULT WindowWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (const auto answer = visibility_.Handle(message, wParam, lParam)) return *answer;
   frmRuvoZava& form = *form_;
   switch (message) {
     case WM_TIMER:

@@ -8,6 +8,7 @@
 #include "forms/screen_units.h"
 #include "forms/window_host.h"
 #include "win32/scoped_win.h"
+#include "win32/visibility_win.h"
 
 namespace kx {
 class frmRuvoZava;
@@ -59,6 +60,8 @@ class WindowWin final : public WindowHost {
   UniqueCursor handCursor_;
   DisplayScale scale_;
   bool unloaded_ = false;
+  // Tells the form when nobody can see the tray.
+  VisibilityWatch visibility_{[this] { return window_; }};
 };
 
 }  // namespace kx::win

@@ -9,6 +9,7 @@
 //                              and clicks Open
 //   probe processes NAME       how many processes run this program file
 //   probe close TITLE          asks the window with this title to close
+//   probe post TITLE MSG WPARAM  posts it that message (numbers as C writes them)
 //   probe client TITLE         "x y width height" of that window's client area
 //   probe tray                 "x y width height" of the first tray icon
 //   probe menu                 "x y width height" of the open popup menu
@@ -96,6 +97,12 @@ int Close(const wchar_t* title) {
   return 0;
 }
 
+int Post(const wchar_t* title, const wchar_t* message, const wchar_t* wParam) {
+  const HWND window = FindWindowW(nullptr, title);
+  return window == nullptr || !PostMessageW(window, std::wcstoul(message, nullptr, 0),
+                                            std::wcstoul(wParam, nullptr, 0), 0);
+}
+
 int Processes(const wchar_t* name) {
   const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return 1;
@@ -166,6 +173,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"box-text") return BoxText(argv[2]);
   if (command == L"press-ok") return PressOk(argv[2]);
   if (command == L"close") return Close(argv[2]);
+  if (command == L"post" && argc >= 5) return Post(argv[2], argv[3], argv[4]);
   if (command == L"processes") return Processes(argv[2]);
   if (command == L"open-path" && argc >= 4) return OpenPath(argv[2], argv[3]);
   return 2;

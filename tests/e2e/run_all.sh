@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end tests of the real KX_RuvoZava.exe under Wine, one check per
-# thing a user sees: one copy only, the ticker in the tray and its menu, the
-# settings window, and the real open-file dialog. The rules behind each are
-# unit tests. Run on a display of its own:
+# thing a user sees: one copy only, the ticker in the tray and its menu, its
+# rest while nobody can see the tray, the settings window, and the real
+# open-file dialog. The rules behind each are unit tests. Run on a display of
+# its own:
 #   scripts/with_xvfb.sh tests/e2e/run_all.sh BUILD_DIR   (a win64 build folder)
 # E2E_LOCALE=en_US.UTF-8 runs it in another locale (Japanese by default).
 # Prints one line per check and "N passed, N failed".
@@ -22,6 +23,21 @@ wait_for 20 icon_shows ticker-q0 00FF00
 click_icon 1
 check "$tag ticker: a left click brings the answer in orange" \
   wait_for 5 icon_shows ticker-a FFC020
+
+# While the session is locked, then while the system sleeps, the icon stands
+# still; after each it scrolls on. (What pauses, in which order, and what
+# goes on after, are the form's unit tests.)
+same_icon() { [[ $(compare -metric AE "$screens/$1.png" "$screens/$2.png" null: 2>&1) == 0 ]]; }
+# WM_WTSSESSION_CHANGE lock and unlock; WM_POWERBROADCAST suspend and resume
+for signal in "locked 0x2B1 7 8" "asleep 0x218 4 18"; do
+  read -r name message begin end <<<"$signal"
+  probe post KX_RuvoZava "$message" "$begin"
+  sleep 1 && icon_shot "$name-1" && sleep 2 && icon_shot "$name-2"
+  check "$tag ticker: no new icon while $name" same_icon "$name-"{1,2}
+  probe post KX_RuvoZava "$message" "$end"
+  check "$tag ticker: no longer $name, it scrolls on" wait_for 5 eval \
+    "icon_shot $name-3 && ! same_icon $name-2 $name-3"
+done
 
 choose_menu_item "1 - 10"  # Exit, the last item
 check "$tag ticker: Exit ends the program and removes the icon" \

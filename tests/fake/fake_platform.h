@@ -90,18 +90,22 @@ struct TrayCall {
   TrayData data;
 };
 
-// The program ignores the shell's answers: every call succeeds.
+// Every call succeeds but a modify of an icon the shell `lost` (until added).
 class FakeTray final : public TrayShell {
  public:
-  bool Add(const TrayData& data) override { return Call("add", data); }
+  bool Add(const TrayData& data) override {
+    lost = false;
+    return Call("add", data);
+  }
   bool Modify(const TrayData& data) override {
     if (onModify) onModify();
-    return Call("modify", data);
+    return Call("modify", data) && !lost;
   }
   bool Delete(const TrayData& data) override { return Call("delete", data); }
 
   std::vector<TrayCall> calls;
   std::function<void()> onModify;
+  bool lost = false;
 
  private:
   bool Call(const std::string& kind, const TrayData& data) {

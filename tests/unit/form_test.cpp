@@ -1,9 +1,10 @@
 // The form: start-up, the tray's notifications and icon, Exit, a restarted
-// shell, the Load file command, and the settings window's presses, drags,
-// closing click and link.
+// shell, the Load file command, the settings window's presses, drags,
+// closing click and link, and the ticker's rest while nobody sees the tray.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -360,6 +361,77 @@ TEST(LoadFileCommand, RefusalsReopenTheDialogUntilAFileIsAccepted) {
   EXPECT_EQ(w.module.QuestionFilePath, u"");
   EXPECT_EQ(JudgeFileLength(351ull * 279 * 1000000), FileLengthVerdict::kAccepted);
   EXPECT_EQ(JudgeFileLength(0x100000000ull), FileLengthVerdict::kUnusable);  // no 32-bit wrap
+}
+
+// Each reason (locked, switched away, display off, asleep, full screen)
+// begins and ends once, in every order: the timer is off while any holds,
+// and the full-screen polls (every 5 s) run only while that one alone does.
+// Each resume hands the shell the same icon again, added where it was lost;
+// the text goes on from the same column.
+TEST(Pause, TheTickerRestsWhileAnyReasonHoldsInEveryOrder) {
+  Loaded w;
+  fake::FakeTimer polls;
+  w.form->WatchFullScreen(polls);
+  EXPECT_TRUE(polls.Enabled() && polls.Interval() == 5000);
+  w.Ticks(3);
+  w.form->PauseFor(PauseReason::kFullScreen, false);  // a poll that finds none
+  EXPECT_EQ(w.fake.tray.calls.size(), 4u);
+  const TickerFields before = w.Engine().Fields();
+  const Icon* shown = w.Shown().icon;
+  std::array<unsigned, 10> order{0, 0, 1, 1, 2, 2, 3, 3, 4, 4};  // begin, then end
+  int orders = 0;
+  do {
+    w.fake.tray.calls.clear();
+    w.fake.tray.lost = ++orders % 2 == 0;
+    unsigned holding = 0;
+    std::size_t resumes = orders % 2 == 0;  // and one add
+    for (const unsigned r : order) {
+      holding ^= 1u << r;  // its first time begins it, its second ends it
+      w.form->PauseFor(static_cast<PauseReason>(r), (holding >> r & 1) != 0);
+      ASSERT_EQ(w.fake.timer.Enabled(), holding == 0);
+      ASSERT_EQ(polls.Enabled(), (holding & 0xFu) == 0);
+      resumes += holding == 0;
+    }
+    ASSERT_EQ(w.fake.tray.calls.size(), resumes);
+    ASSERT_EQ(w.Shown().icon, shown);
+  } while (std::next_permutation(order.begin(), order.end()));
+  EXPECT_EQ(orders, 113400);  // 10! / 2^5
+  w.Ticks(1);
+  EXPECT_EQ(w.Engine().Fields().GlyphColumn, before.GlyphColumn + 2);
+  EXPECT_EQ(w.Engine().Fields().CharIndex, before.CharIndex);
+}
+
+// What the program does to its timer during a pause is what runs after it:
+// no quiz (and a command that does nothing, -1), a loaded file, one that
+// fails to load, Exit. A pause that ends while a message of the Load file
+// dialog is open leaves the timer as the program put it: off.
+TEST(Pause, NeverOverrulesTheProgramsOwnTimer) {
+  const struct {
+    std::string ini;
+    std::int16_t command;
+    bool readable, runs;
+  } cases[] = {{"", -1, true, false},
+               {kIni, kPopUpLoadFile, true, true},
+               {kIni, kPopUpLoadFile, false, false},
+               {kIni, kPopUpExit, true, false}};
+  for (const auto& c : cases) {
+    Loaded w(96, c.ini);
+    fake::FakeTimer polls;
+    w.form->WatchFullScreen(polls);
+    w.form->PauseFor(PauseReason::kLocked, true);
+    w.Offer(u"C:\\KX\\odd.kxd", std::string(350, 'x'));  // refused, with a message
+    w.Offer(kChosen, Record(u"新", u"答"));
+    if (!c.readable) w.fake.files.unreadable.insert(kChosen);
+    w.fake.dialogs.onMessage = [&w] {
+      w.form->PauseFor(PauseReason::kLocked, false);
+      EXPECT_FALSE(w.fake.timer.Enabled());
+      w.form->PauseFor(PauseReason::kLocked, true);
+    };
+    w.form->PopUp_Click(c.command);
+    EXPECT_FALSE(w.fake.timer.Enabled() || polls.Enabled());
+    w.form->PauseFor(PauseReason::kLocked, false);
+    EXPECT_EQ(w.fake.timer.Enabled() + polls.Enabled(), 2 * c.runs) << c.command;
+  }
 }
 
 }  // namespace
