@@ -12,6 +12,7 @@
 #include "anki_markup.h"
 #include "forms/files_std.h"
 #include "kxd_command.h"
+#include "kxd_messages.h"
 #include "questions/record_format.h"
 #include "quiz_builder.h"
 #include "quiz_checker.h"
@@ -32,6 +33,22 @@ std::string Repeat(std::string_view piece, int times) {
 // What dump writes for LF-ended CSV rows: Japanese Excel's form of them.
 std::string AsDump(const std::string& rows) {
   return "問題,解答\r\n" + std::regex_replace(rows, std::regex("\n"), "\r\n");
+}
+
+// Both texts of a message name the same things, each filled in.
+TEST(KxdMessages, BothTextsOfEveryMessageHoldTheSamePlaceholders) {
+  for (const MessageTexts& texts : AllMessages()) {
+    std::string named[2];
+    for (const Language language : {Language::kEnglish, Language::kJapanese}) {
+      const std::string text = Text(language, texts.id, {"\x01", "\x02", "\x03", "\x04"});
+      EXPECT_FALSE(std::regex_search(text, std::regex("\\{[0-9]\\}"))) << text;
+      std::string& found = named[language == Language::kJapanese];
+      std::copy_if(text.begin(), text.end(), std::back_inserter(found),
+                   [](char c) { return c > 0 && c < 5; });
+      std::sort(found.begin(), found.end());
+    }
+    EXPECT_EQ(named[0], named[1]) << texts.english;
+  }
 }
 
 TEST(KxdBuild, RecordsHaveTheFixedLayoutAndDumpGivesTheInputBack) {
@@ -150,11 +167,6 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
     return (dir / name).string();
   };
   std::ostringstream out, err;
-  const auto run = [&](const std::vector<std::string>& args) {
-    out.str("");
-    err.str("");
-    return RunKxd(args, out, err);
-  };
   // Messages without the folder, as a user in it would see them.
   const auto messages = [&] {
     std::string text = err.str();
@@ -162,6 +174,25 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
     for (std::size_t at; (at = text.find(folder)) != std::string::npos;)
       text.erase(at, folder.size());
     return text;
+  };
+  // Each run in Japanese first, which leaves no English word but what is typed
+  // (commands, options, file names).
+  const std::regex english("(^|[^-a-z])(?!(help|build|check|dump)\\b)[a-z]{4,}");
+  const auto run = [&](std::vector<std::string> args) {
+    for (const bool japanese : {true, false}) {
+      out.str("");
+      err.str("");
+      args.insert(args.end(), {"--lang", japanese ? "ja" : "en"});
+      const int status = RunKxd(args, out, err);
+      args.resize(args.size() - 2);
+      if (!japanese) return status;
+      const bool dump = !args.empty() && args[0] == "dump";  // out holds the questions
+      err << (dump ? "" : out.str());
+      const std::string shown =
+          std::regex_replace(messages(), std::regex("「[^」]*」|[^ ]+\\.(csv|txt|kxd)"), "");
+      EXPECT_FALSE(std::regex_search(shown, english)) << shown;
+    }
+    return -1;
   };
   const std::string utf8 = "in.csv: read as UTF-8\n";
   const std::string deck =
@@ -244,6 +275,24 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
   EXPECT_EQ(run({write("drop.csv", "q,a\n")}), kExitOk);
   EXPECT_TRUE(fs::exists(dir / "drop.kxd"));
   EXPECT_EQ(run({}), kExitUsage);
+  // A drop with rows that do not fit asks whether to write the others: only y does.
+  for (const char* reply : std::initializer_list<const char*>{"y", "n", "", nullptr}) {
+    fs::remove(dir / "odd.kxd");
+    std::string asked;
+    const KxdUser user{Language::kJapanese, [&](const std::string& question) {
+                         asked = question;
+                         return reply ? std::optional<std::string>(reply) : std::nullopt;
+                       }};
+    out.str("");
+    err.str("");
+    ASSERT_EQ(RunKxd({write("odd.csv", "q1,a1\nq2,😀\nq3,a3\n")}, out, err, user),
+              reply && *reply == 'y' ? kExitOk : kExitProblems);
+    EXPECT_TRUE(asked.ends_with("odd.csv: 3問のうち2問を書き込みますか？ (y/n) ")) << asked;
+    EXPECT_NE(err.str().find("odd.csv 2行目: 解答: U+1F600 '😀' はコードページ932にない文字です"),
+              std::string::npos);
+    EXPECT_EQ(fs::exists(dir / "odd.kxd") ? fs::file_size(dir / "odd.kxd") : 0,
+              reply && *reply == 'y' ? 2u * kRecordSize : 0u);
+  }
   fs::remove_all(dir);
 }
 

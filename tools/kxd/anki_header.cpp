@@ -53,7 +53,7 @@ std::optional<char> SeparatorNamed(std::string_view value) {
 
 }  // namespace
 
-AnkiHeader TakeAnkiHeader(std::string& text) {
+AnkiHeader TakeAnkiHeader(std::string& text, Language language) {
   AnkiHeader header;
   std::size_t lineNumber = 1;
   for (std::size_t at = 0; at < text.size() && text[at] == '#'; ++lineNumber) {
@@ -65,14 +65,14 @@ AnkiHeader TakeAnkiHeader(std::string& text) {
     if (colon == std::string_view::npos) break;
     const std::string key = Lower(line.substr(1, colon - 1));
     const std::string_view value = line.substr(colon + 1);
-    const auto problem = [&](std::string message) {
-      header.problems.push_back(std::to_string(lineNumber) + ": " + std::move(message));
+    const auto problem = [&](Msg id) {
+      header.problems.push_back({lineNumber, Text(language, id, {value})});
     };
     if (key == "separator") {
       if (const auto separator = SeparatorNamed(value)) {
         header.separator = *separator;
       } else {
-        problem(std::string("unknown separator '").append(value) += '\'');
+        problem(Msg::kUnknownSeparator);
       }
     } else if (key == "html") {
       header.html = Lower(value) == "true";
@@ -84,7 +84,7 @@ AnkiHeader TakeAnkiHeader(std::string& text) {
                      : 0;
       }
       if (column == 0) {
-        problem(std::string("'").append(value) += "' is no column number");
+        problem(Msg::kNoColumnNumber);
       } else {
         header.otherColumns.push_back(column - 1);
       }

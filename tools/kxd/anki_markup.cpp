@@ -85,7 +85,7 @@ const HtmlEntity* NamedEntity(std::u16string_view name16) {
 
 // The text of the entity at html[at] ('&'); its length, 0 when it is none.
 std::size_t DecodeEntity(std::u16string_view html, std::size_t at, std::u16string& out,
-                         std::vector<std::string>& problems) {
+                         std::vector<std::string>& problems, Language language) {
   const bool numeric = at + 1 < html.size() && html[at + 1] == u'#';
   const std::size_t start = at + (numeric ? 2 : 1);
   const std::size_t longest = numeric ? kLongestNumericEntity : kLongestEntityName;
@@ -103,9 +103,9 @@ std::size_t DecodeEntity(std::u16string_view html, std::size_t at, std::u16strin
     if (entity->cp932Form) {
       out += entity->text;
     } else {
-      std::string problem = std::string("&") + entity->name + "; ('";
-      AppendUtf8(entity->text, problem);
-      problems.push_back(problem + "') has no code page 932 form");
+      std::string text;
+      AppendUtf8(entity->text, text);
+      problems.push_back(Text(language, Msg::kEntityNoCp932Form, {entity->name, text}));
     }
   } else {
     return 0;  // shown as typed, as a browser shows an unknown name
@@ -139,7 +139,7 @@ std::size_t ClozeOpener(std::u16string_view text, std::size_t at) {
 }  // namespace
 
 std::u16string StripHtml(std::u16string_view html, bool keepReading,
-                         std::vector<std::string>& problems) {
+                         std::vector<std::string>& problems, Language language) {
   std::u16string out;
   out.reserve(html.size());
   NextCloser tagEnd(html, u">");
@@ -180,7 +180,7 @@ std::u16string StripHtml(std::u16string_view html, bool keepReading,
       continue;
     }
     if (html[at] == u'&') {
-      if (const std::size_t length = DecodeEntity(html, at, out, problems)) {
+      if (const std::size_t length = DecodeEntity(html, at, out, problems, language)) {
         at += length;
         continue;
       }

@@ -4,6 +4,7 @@
 // whatever the console's code page, and a file or pipe gets the UTF-8 bytes.
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <streambuf>
 #include <string>
@@ -30,6 +31,9 @@ std::unique_ptr<TextSink> OpenStandardSink(StandardStream stream);
 bool OwnsConsoleAlone();
 // Waits for a key press in that console.
 void WaitForKey();
+// The line typed next in that console, in UTF-8 without its line end;
+// nullopt when the standard input is no console or nothing came.
+std::optional<std::string> ReadConsoleLine();
 
 // Hands a sink whole characters: a console at each line end, so that
 // messages show as they come, anything else in large blocks.

@@ -29,4 +29,6 @@ bool OwnsConsoleAlone() { return false; }
 
 void WaitForKey() {}
 
+std::optional<std::string> ReadConsoleLine() { return std::nullopt; }
+
 }  // namespace kx

@@ -80,4 +80,23 @@ void WaitForKey() {
   }
 }
 
+std::optional<std::string> ReadConsoleLine() {
+  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  DWORD mode = 0;
+  if (!GetConsoleMode(input, &mode)) return std::nullopt;
+  // Keys pressed while kxd worked answer no question: they came before it.
+  (void)FlushConsoleInputBuffer(input);
+  std::u16string line;
+  char16_t buffer[256];
+  DWORD read = 0;
+  while (line.find(u'\n') == std::u16string::npos &&
+         ReadConsoleW(input, buffer, static_cast<DWORD>(std::size(buffer)), &read, nullptr) &&
+         read > 0) {
+    line.append(buffer, read);
+  }
+  if (line.empty()) return std::nullopt;
+  line.erase(std::min(line.find(u'\r'), line.find(u'\n')), std::u16string::npos);
+  return Utf16ToUtf8(line);
+}
+
 }  // namespace kx

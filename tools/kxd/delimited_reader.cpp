@@ -19,8 +19,8 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
 
 }  // namespace
 
-DelimitedReader::DelimitedReader(std::string_view bytes, char delimiter)
-    : bytes_(bytes), delimiter_(delimiter) {
+DelimitedReader::DelimitedReader(std::string_view bytes, char delimiter, Language language)
+    : bytes_(bytes), delimiter_(delimiter), language_(language) {
   if (bytes_.starts_with(kByteOrderMark)) pos_ = kByteOrderMark.size();
 }
 
@@ -77,11 +77,9 @@ bool DelimitedReader::ReadQuoted(std::string& field, DelimitedRow& row) {
     if (quote == std::string_view::npos) {
       // Every later row is inside the quotes: none of them can be told apart.
       const std::size_t last = line_ - (bytes_.ends_with('\n') ? 1 : 0);
-      row.problem = "a quoted field that starts here is never closed";
-      if (last > row.line) {
-        row.problem += ", so lines " + std::to_string(row.line) + "-" + std::to_string(last) +
-                       " cannot be read as rows";
-      }
+      row.problem = last > row.line ? Text(language_, Msg::kQuoteNeverClosedLines,
+                                           {std::to_string(row.line), std::to_string(last)})
+                                    : Text(language_, Msg::kQuoteNeverClosed);
       row.unreadable = true;
       pos_ = bytes_.size();
       return false;
@@ -94,9 +92,7 @@ bool DelimitedReader::ReadQuoted(std::string& field, DelimitedRow& row) {
       continue;
     }
     if (pos_ < bytes_.size() && bytes_[pos_] != delimiter_ && !AtLineEnd() && row.problem.empty()) {
-      row.problem =
-          "text after the closing quote of a field (inside quotes, write a quote as two "
-          "quotes)";
+      row.problem = Text(language_, Msg::kTextAfterQuote);
     }
     return true;
   }

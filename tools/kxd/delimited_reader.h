@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kxd_messages.h"
+
 namespace kx {
 
 struct DelimitedRow {
@@ -21,7 +23,7 @@ struct DelimitedRow {
 
 class DelimitedReader {
  public:
-  DelimitedReader(std::string_view bytes, char delimiter);
+  DelimitedReader(std::string_view bytes, char delimiter, Language language = Language::kEnglish);
 
   // The next row into `row` (its storage reused); false after the last.
   bool Next(DelimitedRow& row);
@@ -35,6 +37,7 @@ class DelimitedReader {
 
   std::string_view bytes_;
   char delimiter_;
+  Language language_;  // of the quoting faults
   std::size_t pos_ = 0;
   std::size_t line_ = 1;
 };

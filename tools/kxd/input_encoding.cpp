@@ -51,7 +51,7 @@ InputText FromUtf8(std::string bytes) {
   return {InputEncoding::kUtf8, valid, std::move(bytes), false, {}};
 }
 
-InputText FromUtf16(std::string_view bytes) {
+InputText FromUtf16(std::string_view bytes, Language language) {
   if (bytes.starts_with(kUtf16LeMark)) bytes.remove_prefix(kUtf16LeMark.size());
   InputText input{InputEncoding::kUtf16, true, {}, false, {}};
   input.text.reserve(bytes.size() / 2 * 3 / 2);
@@ -67,21 +67,18 @@ InputText FromUtf16(std::string_view bytes) {
       AppendUtf8(std::u16string_view(pair, 2), input.text);
       ++i;
     } else if (high || (pair[0] >= 0xDC00 && pair[0] <= 0xDFFF)) {
-      input.faults.push_back({input.text.size(),
-                              "UTF-16 unit " + Hex(pair[0], 4) +
-                                  " is half of a surrogate pair whose other half is missing",
-                              false});
+      input.faults.push_back(
+          {input.text.size(), Text(language, Msg::kHalfSurrogate, {Hex(pair[0], 4)}), false});
       AppendUtf8(u"\uFFFD", input.text);
     } else {
       AppendUtf8(std::u16string_view(pair, 1), input.text);
     }
   }
   if (bytes.size() % 2 != 0) {
-    input.faults.push_back({input.text.size(),
-                            "the file ends in half a UTF-16 character (the byte " +
-                                Hex(static_cast<unsigned char>(bytes.back()), 2) +
-                                "): it may be cut short",
-                            true});
+    input.faults.push_back(
+        {input.text.size(),
+         Text(language, Msg::kHalfUtf16AtEnd, {Hex(static_cast<unsigned char>(bytes.back()), 2)}),
+         true});
   }
   return input;
 }
@@ -100,11 +97,11 @@ InputText FromCp932(std::string bytes) {
 
 }  // namespace
 
-InputText DecodeInput(std::string bytes, std::optional<InputEncoding> forced) {
+InputText DecodeInput(std::string bytes, std::optional<InputEncoding> forced, Language language) {
   if (forced == InputEncoding::kUtf8) return FromUtf8(std::move(bytes));
-  if (forced == InputEncoding::kUtf16) return FromUtf16(bytes);
+  if (forced == InputEncoding::kUtf16) return FromUtf16(bytes, language);
   if (forced == InputEncoding::kCp932) return FromCp932(std::move(bytes));
-  if (bytes.starts_with(kUtf16LeMark)) return FromUtf16(bytes);
+  if (bytes.starts_with(kUtf16LeMark)) return FromUtf16(bytes, language);
   const bool marked = bytes.starts_with(kUtf8Mark);
   InputText utf8 = FromUtf8(std::move(bytes));
   if (utf8.decoded && !marked) {
@@ -126,13 +123,13 @@ std::optional<InputEncoding> ParseEncodingName(std::string_view name) {
   return std::nullopt;
 }
 
-std::string_view EncodingName(InputEncoding encoding) {
+std::string EncodingName(InputEncoding encoding, Language language) {
   switch (encoding) {
-    case InputEncoding::kUtf8: return "UTF-8";
-    case InputEncoding::kUtf16: return "UTF-16LE";
-    case InputEncoding::kCp932: return "code page 932";
+    case InputEncoding::kUtf8: break;
+    case InputEncoding::kUtf16: return Text(language, Msg::kEncodingUtf16);
+    case InputEncoding::kCp932: return Text(language, Msg::kEncodingCp932);
   }
-  return "UTF-8";
+  return Text(language, Msg::kEncodingUtf8);
 }
 
 }  // namespace kx

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kxd_messages.h"
+
 namespace kx {
 
 enum class InputEncoding { kUtf8, kUtf16, kCp932 };
@@ -32,9 +34,11 @@ struct InputText {
 
 // `forced` skips the detection; UTF-16 is little-endian, with or without a
 // mark. The bytes are taken over, so a large file is held once.
-InputText DecodeInput(std::string bytes, std::optional<InputEncoding> forced);
+// `language` is that of the faults.
+InputText DecodeInput(std::string bytes, std::optional<InputEncoding> forced,
+                      Language language = Language::kEnglish);
 
 std::optional<InputEncoding> ParseEncodingName(std::string_view name);
-std::string_view EncodingName(InputEncoding encoding);
+std::string EncodingName(InputEncoding encoding, Language language = Language::kEnglish);
 
 }  // namespace kx

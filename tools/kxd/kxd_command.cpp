@@ -19,42 +19,8 @@
 namespace kx {
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: kxd build INPUT -o OUTPUT.kxd [--csv | --tsv] [--encoding NAME]\n"
-    "                 [--fields N,M] [--reading] [--skip-bad]\n"
-    "       kxd check FILE.kxd...\n"
-    "       kxd dump FILE.kxd [-o OUTPUT.csv]\n"
-    "       kxd INPUT...\n"
-    "       kxd help | --version\n"
-    "\n"
-    "Writes and reads quiz question files: records of 351 bytes in code page 932,\n"
-    "the question in bytes 1-288, the answer in bytes 289-348, a space, CR LF.\n"
-    "\n"
-    "  build  Turns a CSV or TSV file, one question and its answer per row, or a\n"
-    "         deck's notes exported as plain text, into a question file.\n"
-    "         TSV when the name ends in .tsv or the first line holds more tabs\n"
-    "         than commas, unless --csv or --tsv says so. A header row\n"
-    "         (question,answer or 問題,解答) is skipped. Every row that cannot be\n"
-    "         stored faithfully is reported as INPUT:LINE: ...; then nothing is\n"
-    "         written, unless --skip-bad writes every row that fits.\n"
-    "         --encoding utf-8|utf-16|cp932 reads the input so; by default a\n"
-    "         byte order mark decides, then valid UTF-8, then code page 932.\n"
-    "         A deck export's header lines name its separator, its HTML and\n"
-    "         its columns; its first two fields are the question and the\n"
-    "         answer unless --fields N,M (from 1) names others. Furigana keep\n"
-    "         their base text, and with --reading the reading in parentheses.\n"
-    "  check  Reports what is wrong with question files, record by record.\n"
-    "  dump   Writes the records as CSV, as the ticker shows them, to standard\n"
-    "         output or to OUTPUT.csv: UTF-8 with a byte order mark, CR LF, and\n"
-    "         the header 問題,解答, as spreadsheets read and build takes back.\n"
-    "  INPUT  alone, as when files are dropped on kxd.exe: builds each INPUT's\n"
-    "         name with .kxd beside it (a .kxd file is checked instead).\n"
-    "\n"
-    "Exit status: 0 done, 1 rows refused or problems found, 2 bad usage or a\n"
-    "file that cannot be read or written.\n";
-
-int UsageError(std::ostream& err, std::string_view message) {
-  err << "kxd: " << message << "\nTry 'kxd help'.\n";
+int UsageError(std::ostream& err, Language language, std::string_view message) {
+  err << "kxd: " << message << '\n' << Text(language, Msg::kTryHelp) << '\n';
   return kExitUsage;
 }
 
@@ -66,19 +32,48 @@ std::optional<std::u16string> ToPath(const std::string& arg) {
   return std::move(path.text);
 }
 
-std::optional<std::string> ReadFile(const std::string& name, std::ostream& err) {
+std::optional<std::string> ReadFile(const std::string& name, Language language, std::ostream& err) {
   const auto path = ToPath(name);
   std::optional<std::string> bytes;
   if (path) bytes = StdFiles().ReadWhole(*path);
-  if (!bytes) err << name << ": cannot be read\n";
+  if (!bytes) err << Text(language, Msg::kCannotBeRead, {name}) << '\n';
   return bytes;
 }
 
-bool WriteFile(const std::string& name, std::string_view bytes, std::ostream& err) {
+bool WriteFile(const std::string& name, std::string_view bytes, Language language,
+               std::ostream& err) {
   const auto path = ToPath(name);
   if (path && StdFiles().ReplaceWhole(*path, bytes)) return true;
-  err << name << ": cannot be written\n";
+  err << Text(language, Msg::kCannotBeWritten, {name}) << '\n';
   return false;
+}
+
+// "y" as a Japanese keyboard may type it too.
+bool IsYes(std::string reply) {
+  std::erase(reply, ' ');
+  for (char& c : reply) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  return reply == "y" || reply == "yes" || reply == "ｙ" || reply == "Ｙ" || reply == "はい";
+}
+
+// Takes every --lang ja|en out of `args`; false when one names neither.
+bool TakeLanguageOption(std::vector<std::string>& args, Language& language) {
+  bool named = true;
+  for (std::size_t i = 0; i < args.size();) {
+    const bool separate = args[i] == "--lang";
+    if (!separate && !args[i].starts_with("--lang=")) {
+      ++i;
+      continue;
+    }
+    const std::string value =
+        separate ? (i + 1 < args.size() ? args[i + 1] : "") : args[i].substr(7);
+    const auto parsed = ParseLanguageName(value);
+    named = named && parsed;
+    language = parsed.value_or(language);
+    args.erase(
+        args.begin() + static_cast<std::ptrdiff_t>(i),
+        args.begin() + static_cast<std::ptrdiff_t>(std::min(args.size(), i + (separate ? 2 : 1))));
+  }
+  return named;
 }
 
 struct Arguments {
@@ -111,13 +106,13 @@ std::optional<std::pair<std::size_t, std::size_t>> ParseFields(std::string_view 
 
 // Files and the options a command allows; nullopt after reporting a misuse.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, bool allowOutput,
-                                        bool allowFormat, std::ostream& err) {
+                                        bool allowFormat, Language language, std::ostream& err) {
   Arguments parsed;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (allowOutput && (arg == "-o" || arg == "--output")) {
       if (i + 1 == args.size()) {
-        UsageError(err, arg + " needs a file name");
+        UsageError(err, language, Text(language, Msg::kNeedsFileName, {arg}));
         return std::nullopt;
       }
       parsed.output = args[++i];
@@ -128,11 +123,11 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, bo
     } else if (allowFormat && (arg == "--encoding" || arg == "--fields")) {
       const std::string value = i + 1 < args.size() ? args[++i] : std::string();
       if (arg == "--encoding" && !(parsed.encoding = ParseEncodingName(value))) {
-        UsageError(err, "--encoding takes utf-8, utf-16 or cp932");
+        UsageError(err, language, Text(language, Msg::kEncodingTakes));
         return std::nullopt;
       }
       if (arg == "--fields" && !(parsed.fields = ParseFields(value))) {
-        UsageError(err, "--fields takes two different field numbers from 1, as in 2,1");
+        UsageError(err, language, Text(language, Msg::kFieldsTakes));
         return std::nullopt;
       }
     } else if (allowFormat && arg == "--reading") {
@@ -140,7 +135,7 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, bo
     } else if (allowFormat && arg == "--skip-bad") {
       parsed.skipBad = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
-      UsageError(err, "unknown option '" + arg + "' for " + args[0]);
+      UsageError(err, language, Text(language, Msg::kUnknownOption, {arg, args[0]}));
       return std::nullopt;
     } else {
       parsed.files.push_back(arg);
@@ -149,24 +144,30 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, bo
   return parsed;
 }
 
-int Build(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  const auto parsed = ParseArguments(args, true, true, err);
+// `ask`, when given, offers to write the rows that fit after a refusal.
+int Build(const std::vector<std::string>& args, Language language, std::ostream& out,
+          std::ostream& err, const AskInConsole& ask = {}) {
+  const auto parsed = ParseArguments(args, true, true, language, err);
   if (!parsed) return kExitUsage;
-  if (parsed->files.size() != 1) return UsageError(err, "build takes one input file");
-  if (parsed->output.empty()) return UsageError(err, "build needs -o OUTPUT.kxd");
+  if (parsed->files.size() != 1) {
+    return UsageError(err, language, Text(language, Msg::kBuildTakesOneInput));
+  }
+  if (parsed->output.empty()) {
+    return UsageError(err, language, Text(language, Msg::kBuildNeedsOutput));
+  }
   const std::string& input = parsed->files[0];
-  auto bytes = ReadFile(input, err);
+  auto bytes = ReadFile(input, language, err);
   if (!bytes) return kExitUsage;
 
-  InputText text = DecodeInput(*std::move(bytes), parsed->encoding);
-  err << input << ": read as " << EncodingName(text.encoding);
-  if (text.alsoCp932) {
-    err << ", though it is code page 932 text as well, which reads differently (--encoding "
-           "cp932 reads it so)";
+  InputText text = DecodeInput(*std::move(bytes), parsed->encoding, language);
+  err << Text(language, text.alsoCp932 ? Msg::kReadAsAlsoCp932 : Msg::kReadAs,
+              {input, EncodingName(text.encoding, language)})
+      << '\n';
+  const AnkiHeader deck = TakeAnkiHeader(text.text, language);
+  for (const HeaderProblem& problem : deck.problems) {
+    err << FormatRefusal(input, {problem.line, QuizColumn::kNone, problem.message}, language)
+        << '\n';
   }
-  err << '\n';
-  const AnkiHeader deck = TakeAnkiHeader(text.text);
-  for (const std::string& problem : deck.problems) err << input << ':' << problem << '\n';
   if (!deck.problems.empty()) return kExitProblems;
   BuildOptions options;
   options.delimiter = parsed->delimiter != 0 ? parsed->delimiter
@@ -180,62 +181,81 @@ int Build(const std::vector<std::string>& args, std::ostream& out, std::ostream&
   options.cardText = deck.found;
   options.keepReading = parsed->keepReading;
   options.textFaults = text.faults;
+  options.language = language;
   const BuiltQuiz quiz = BuildQuiz(text.text, options);
 
-  for (const Refusal& refusal : quiz.refusals) err << FormatRefusal(input, refusal) << '\n';
-  if (parsed->skipBad && quiz.recordCount > 0 && !quiz.unreadable) {
-    std::set<std::size_t> skipped;
-    for (const Refusal& refusal : quiz.refusals) skipped.insert(refusal.line);
+  for (const Refusal& refusal : quiz.refusals) {
+    err << FormatRefusal(input, refusal, language) << '\n';
+  }
+  std::set<std::size_t> skipped;
+  for (const Refusal& refusal : quiz.refusals) skipped.insert(refusal.line);
+  const bool canSkip = quiz.recordCount > 0 && !quiz.unreadable;
+  bool skipBad = parsed->skipBad;
+  if (!skipBad && canSkip && !skipped.empty() && ask) {
+    const auto reply = ask(Text(language, Msg::kWriteTheRowsThatFit,
+                                {input, std::to_string(quiz.recordCount + skipped.size()),
+                                 std::to_string(quiz.recordCount)}));
+    skipBad = reply && IsYes(*reply);
+  }
+  if (skipBad && canSkip) {
     if (!skipped.empty()) {
-      err << input << ": " << skipped.size() << (skipped.size() == 1 ? " row" : " rows")
-          << " skipped; " << quiz.recordCount << " written\n";
+      err << Text(language, skipped.size() == 1 ? Msg::kRowSkipped : Msg::kRowsSkipped,
+                  {input, std::to_string(skipped.size()), std::to_string(quiz.recordCount)})
+          << '\n';
     }
   } else if (!quiz.refusals.empty()) {
-    err << input << ": " << quiz.refusals.size()
-        << (quiz.refusals.size() == 1 ? " problem" : " problems") << "; " << parsed->output
-        << " not written\n";
+    err << Text(language,
+                quiz.refusals.size() == 1 ? Msg::kProblemNotWritten : Msg::kProblemsNotWritten,
+                {input, std::to_string(quiz.refusals.size()), parsed->output})
+        << '\n';
     return kExitProblems;
   }
-  if (!WriteFile(parsed->output, quiz.records, err)) return kExitUsage;
-  out << quiz.recordCount << (quiz.recordCount == 1 ? " question" : " questions") << " written to "
-      << parsed->output << '\n';
+  if (!WriteFile(parsed->output, quiz.records, language, err)) return kExitUsage;
+  out << Text(language, quiz.recordCount == 1 ? Msg::kQuestionWritten : Msg::kQuestionsWritten,
+              {std::to_string(quiz.recordCount), parsed->output})
+      << '\n';
   return kExitOk;
 }
 
-int Check(const std::vector<std::string>& args, std::ostream& err) {
-  const auto parsed = ParseArguments(args, false, false, err);
+int Check(const std::vector<std::string>& args, Language language, std::ostream& err) {
+  const auto parsed = ParseArguments(args, false, false, language, err);
   if (!parsed) return kExitUsage;
-  if (parsed->files.empty()) return UsageError(err, "check needs a question file");
+  if (parsed->files.empty()) return UsageError(err, language, Text(language, Msg::kCheckNeedsFile));
   int status = kExitOk;
   for (const std::string& file : parsed->files) {
-    const auto bytes = ReadFile(file, err);
+    const auto bytes = ReadFile(file, language, err);
     if (!bytes) {
       status = kExitUsage;
       continue;
     }
-    const auto problems = CheckQuiz(*bytes);
-    for (const QuizProblem& problem : problems) err << FormatProblem(file, problem) << '\n';
+    const auto problems = CheckQuiz(*bytes, language);
+    for (const QuizProblem& problem : problems) {
+      err << FormatProblem(file, problem, language) << '\n';
+    }
     if (!problems.empty() && status == kExitOk) status = kExitProblems;
   }
   return status;
 }
 
-int Dump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  const auto parsed = ParseArguments(args, true, false, err);
+int Dump(const std::vector<std::string>& args, Language language, std::ostream& out,
+         std::ostream& err) {
+  const auto parsed = ParseArguments(args, true, false, language, err);
   if (!parsed) return kExitUsage;
-  if (parsed->files.size() != 1) return UsageError(err, "dump takes one question file");
+  if (parsed->files.size() != 1) {
+    return UsageError(err, language, Text(language, Msg::kDumpTakesOneFile));
+  }
   const std::string& file = parsed->files[0];
-  const auto bytes = ReadFile(file, err);
+  const auto bytes = ReadFile(file, language, err);
   if (!bytes) return kExitUsage;
   const DumpedQuiz dump = DumpQuiz(*bytes);
   const std::string csv = std::string(kUtf8ByteOrderMark) + dump.csv;
   if (parsed->output.empty()) {
     out << csv;
-  } else if (!WriteFile(parsed->output, csv, err)) {
+  } else if (!WriteFile(parsed->output, csv, language, err)) {
     return kExitUsage;
   }
   if (dump.recordCount == 0) {
-    err << file << ": no complete record (the ticker would show its built-in sample)\n";
+    err << Text(language, Msg::kNoCompleteRecord, {file}) << '\n';
     return kExitProblems;
   }
   return kExitOk;
@@ -251,23 +271,34 @@ std::string KxdBeside(const std::string& input) {
 
 // A file dropped on the program. Building over a question file dropped by
 // mistake would destroy it, so that one is checked instead.
-int Dropped(const std::string& file, std::ostream& out, std::ostream& err) {
+int Dropped(const std::string& file, Language language, std::ostream& out, std::ostream& err,
+            const AskInConsole& ask) {
   const std::string output = KxdBeside(file);
   std::string extension = file.substr(output.size() - std::string_view(".kxd").size());
   std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   });
-  if (extension != ".kxd") return Build({"build", file, "-o", output}, out, err);
-  const int status = Check({"check", file}, err);
-  if (status == kExitOk) out << file << ": no problems found\n";
+  if (extension != ".kxd") return Build({"build", file, "-o", output}, language, out, err, ask);
+  const int status = Check({"check", file}, language, err);
+  if (status == kExitOk) out << Text(language, Msg::kNoProblemsFound, {file}) << '\n';
   return status;
 }
 
 }  // namespace
 
-int RunKxd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+Language ChosenLanguage(std::vector<std::string> args, Language fallback) {
+  (void)TakeLanguageOption(args, fallback);
+  return fallback;
+}
+
+int RunKxd(std::vector<std::string> args, std::ostream& out, std::ostream& err,
+           const KxdUser& user) {
+  Language language = user.language;
+  if (!TakeLanguageOption(args, language)) {
+    return UsageError(err, language, Text(language, Msg::kLangTakes));
+  }
   if (args.empty()) {
-    out << kUsage;
+    out << Text(language, Msg::kUsage);
     return kExitUsage;
   }
   const std::string& command = args[0];
@@ -275,16 +306,16 @@ int RunKxd(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return arg == "--help" || arg == "-h" || arg == "/?";
   };
   if (command == "help" || std::any_of(args.begin(), args.end(), asksForHelp)) {
-    out << kUsage;
+    out << Text(language, Msg::kUsage);
     return kExitOk;
   }
   if (command == "--version") {
-    out << "kxd " KX_VERSION_TEXT "\n";
+    out << Text(language, Msg::kVersion, {KX_VERSION_TEXT}) << '\n';
     return kExitOk;
   }
-  if (command == "build") return Build(args, out, err);
-  if (command == "check") return Check(args, err);
-  if (command == "dump") return Dump(args, out, err);
+  if (command == "build") return Build(args, language, out, err);
+  if (command == "check") return Check(args, language, err);
+  if (command == "dump") return Dump(args, language, out, err);
   // Explorer passes every file dropped at once.
   const auto isFile = [](const std::string& arg) {
     const auto path = ToPath(arg);
@@ -292,10 +323,12 @@ int RunKxd(const std::vector<std::string>& args, std::ostream& out, std::ostream
   };
   if (std::all_of(args.begin(), args.end(), isFile)) {
     int status = kExitOk;
-    for (const std::string& file : args) status = std::max(status, Dropped(file, out, err));
+    for (const std::string& file : args) {
+      status = std::max(status, Dropped(file, language, out, err, user.ask));
+    }
     return status;
   }
-  return UsageError(err, "unknown command or file '" + command + "'");
+  return UsageError(err, language, Text(language, Msg::kUnknownCommand, {command}));
 }
 
 }  // namespace kx

@@ -5,19 +5,33 @@
 #include "console_output.h"
 #include "kxd_command.h"
 #include "text/utf8.h"
+#include "user_language.h"
 
 namespace {
 
-int Run(const std::vector<std::string>& args) {
+int Run(std::vector<std::string> args) {
   kx::SinkStream out(kx::OpenStandardSink(kx::StandardStream::kOutput));
   kx::SinkStream err(kx::OpenStandardSink(kx::StandardStream::kError));
   err << std::unitbuf;
-  const int status = kx::RunKxd(args, out, err);
+  // Started by a drop or a double click in Explorer, kxd has its console to
+  // itself, with the person who dropped the files before it; a shell's or a
+  // script's console may have no one to answer. Asked once, at the start: a
+  // program that attaches to the window later must not change the answer.
+  const bool ownConsole = kx::OwnsConsoleAlone();
+  kx::KxdUser user{kx::UserLanguage(), {}};
+  user.ask = [&err, ownConsole](const std::string& question) -> std::optional<std::string> {
+    if (!ownConsole) return std::nullopt;
+    err << question;
+    auto reply = kx::ReadConsoleLine();
+    if (!reply) err << '\n';
+    return reply.value_or("");
+  };
+  const kx::Language language = kx::ChosenLanguage(args, user.language);
+  const int status = kx::RunKxd(std::move(args), out, err, user);
   out.flush();
-  // Started by a drop or a double click in Explorer, the window would close
-  // before anyone could read it.
-  if (kx::OwnsConsoleAlone()) {
-    err << "Press a key to close this window.\n";
+  // The window would close before anyone could read it.
+  if (ownConsole) {
+    err << kx::Text(language, kx::Msg::kPressAKey) << '\n';
     kx::WaitForKey();
   }
   return out ? status : kx::kExitUsage;

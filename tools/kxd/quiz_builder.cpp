@@ -10,6 +10,7 @@
 #include "anki_markup.h"
 #include "cp932_table.h"
 #include "delimited_reader.h"
+#include "kxd_messages.h"
 #include "questions/record_format.h"
 #include "text/cp932.h"
 #include "text/cp932_bytes.h"
@@ -46,10 +47,6 @@ std::string CharacterName(std::u16string_view character, char32_t cp) {
   return name + "'";
 }
 
-std::string_view ColumnName(QuizColumn column) {
-  return column == QuizColumn::kQuestion ? "question" : "answer";
-}
-
 bool IsLabel(std::u16string_view field, std::initializer_list<std::u16string_view> labels) {
   std::u16string lower(TrimSpaces(field));
   for (char16_t& c : lower) {
@@ -66,20 +63,21 @@ bool IsHeader(std::u16string_view question, std::u16string_view answer) {
 bool IsBlank(std::string_view field) { return field.find_first_not_of(' ') == std::string::npos; }
 
 // A character the ticker could not show as text: line breaks and controls.
-std::optional<std::string> CharacterFault(std::u16string_view text) {
+std::optional<std::string> CharacterFault(std::u16string_view text, Language language) {
   for (const char16_t unit : text) {
     if (unit == u'\n' || unit == u'\r') {
-      return "holds a line break (" + CodePointName(unit) + "); a record holds one line";
+      return Text(language, Msg::kLineBreak, {CodePointName(unit)});
     }
     if (unit < 0x20 || (unit >= 0x7F && unit <= 0x9F)) {
-      return "holds the control character " + CodePointName(unit);
+      return Text(language, Msg::kControlCharacter, {CodePointName(unit)});
     }
   }
   return std::nullopt;
 }
 
 // One refusal message per character that has no faithful form.
-std::vector<std::string> UnencodableCharacters(std::u16string_view text, const Cp932Table& table) {
+std::vector<std::string> UnencodableCharacters(std::u16string_view text, const Cp932Table& table,
+                                               Language language) {
   std::vector<std::string> messages;
   for (std::size_t i = 0; i < text.size();) {
     std::size_t length = 0;
@@ -87,13 +85,16 @@ std::vector<std::string> UnencodableCharacters(std::u16string_view text, const C
     const std::u16string_view character = text.substr(i, length);
     i += length;
     if (length == 1 && table.HasForm(character[0])) continue;
-    std::string message = CharacterName(character, cp) + " has no code page 932 form";
-    for (const auto& [from, to] : kLookAlikes) {
-      if (from != cp) continue;
-      const std::u16string instead(1, static_cast<char16_t>(to));
-      message += "; write " + CharacterName(instead, to) + " instead";
+    const auto lookAlike = std::find_if(kLookAlikes.begin(), kLookAlikes.end(),
+                                        [cp](const auto& pair) { return pair.first == cp; });
+    if (lookAlike == kLookAlikes.end()) {
+      messages.push_back(Text(language, Msg::kNoCp932Form, {CharacterName(character, cp)}));
+    } else {
+      const std::u16string instead(1, static_cast<char16_t>(lookAlike->second));
+      messages.push_back(
+          Text(language, Msg::kNoCp932FormWriteInstead,
+               {CharacterName(character, cp), CharacterName(instead, lookAlike->second)}));
     }
-    messages.push_back(std::move(message));
   }
   return messages;
 }
@@ -105,20 +106,22 @@ std::string Hex(unsigned char byte) {
 }
 
 // The field's characters, or why it has none.
-std::optional<std::string> DecodeBytes(std::string_view bytes, bool cp932, std::u16string& text) {
+std::optional<std::string> DecodeBytes(std::string_view bytes, bool cp932, std::u16string& text,
+                                       Language language) {
   if (cp932) {
     Cp932Decoded decoded = DecodeCp932Strict(bytes);
     if (decoded.badByte) {
-      return "not code page 932: byte " + Hex(static_cast<unsigned char>(bytes[*decoded.badByte])) +
-             " at byte " + std::to_string(*decoded.badByte + 1) + " of the field";
+      return Text(language, Msg::kNotCp932Byte,
+                  {Hex(static_cast<unsigned char>(bytes[*decoded.badByte])),
+                   std::to_string(*decoded.badByte + 1)});
     }
     text = std::move(decoded.text);
     return std::nullopt;
   }
   Utf8Decoded decoded = DecodeUtf8(bytes);
   if (decoded.error) {
-    return "invalid UTF-8: byte " + Hex(decoded.error->byte) + " at byte " +
-           std::to_string(decoded.error->offset + 1) + " of the field";
+    return Text(language, Msg::kInvalidUtf8,
+                {Hex(decoded.error->byte), std::to_string(decoded.error->offset + 1)});
   }
   text = std::move(decoded.text);
   return std::nullopt;
@@ -162,10 +165,11 @@ class QuizAssembler {
     const std::size_t needed = std::max(questionField_, answerField_) + 1;
     while (cells_.size() > needed && cells_.back().empty()) cells_.pop_back();
     if (options_.fields ? cells_.size() < needed : cells_.size() != 2) {
+      const std::string found = std::to_string(cells_.size());
       Refuse(row.line, QuizColumn::kNone,
-             (options_.fields ? "expected at least " + std::to_string(needed) + " fields, found "
-                              : std::string("expected 2 fields (question, answer), found ")) +
-                 std::to_string(cells_.size()));
+             options_.fields
+                 ? Text(language_, Msg::kExpectedFields, {std::to_string(needed), found})
+                 : Text(language_, Msg::kExpectedTwoFields, {found}));
       seenRow_ = true;
       return;
     }
@@ -217,8 +221,8 @@ class QuizAssembler {
   // Labels are compared as text, whatever the file's encoding.
   bool IsHeaderRow(std::string_view question, std::string_view answer) const {
     std::u16string questionText, answerText;
-    return !DecodeBytes(question, options_.cp932Fields, questionText) &&
-           !DecodeBytes(answer, options_.cp932Fields, answerText) &&
+    return !DecodeBytes(question, options_.cp932Fields, questionText, language_) &&
+           !DecodeBytes(answer, options_.cp932Fields, answerText, language_) &&
            IsHeader(questionText, answerText);
   }
 
@@ -226,25 +230,25 @@ class QuizAssembler {
   std::optional<std::string> Field(std::size_t line, QuizColumn column, std::string_view bytes) {
     const bool question = column == QuizColumn::kQuestion;
     std::u16string text;
-    if (auto fault = DecodeBytes(bytes, options_.cp932Fields, text)) {
+    if (auto fault = DecodeBytes(bytes, options_.cp932Fields, text, language_)) {
       Refuse(line, column, *std::move(fault));
       return std::nullopt;
     }
     const bool typed = !TrimSpaces(text).empty();
     std::vector<std::string> problems;
-    if (options_.html) text = StripHtml(text, options_.keepReading, problems);
+    if (options_.html) text = StripHtml(text, options_.keepReading, problems, language_);
     if (options_.cardText) text = PlainCardText(text, options_.keepReading);
     for (auto& problem : problems) Refuse(line, column, std::move(problem));
     if (!problems.empty()) return std::nullopt;
     const std::u16string_view shown = TrimSpaces(text);
     std::optional<std::string> fault;
     if (shown.empty() && typed) {
-      fault = "holds only markup, pictures or sounds; the ticker would have nothing to show";
+      fault = Text(language_, Msg::kOnlyMarkup);
     } else if (shown.empty() && question) {
       // An empty answer makes a statement; an empty question shows nothing.
-      fault = "empty; the ticker would have nothing to show";
+      fault = Text(language_, Msg::kEmptyField);
     } else {
-      fault = CharacterFault(shown);
+      fault = CharacterFault(shown, language_);
     }
     if (fault) {
       Refuse(line, column, *std::move(fault));
@@ -255,7 +259,7 @@ class QuizAssembler {
     table_.Learn(shown);
     auto encoded = table_.Encode(shown);
     if (!encoded) {
-      for (auto& message : UnencodableCharacters(shown, table_)) {
+      for (auto& message : UnencodableCharacters(shown, table_, language_)) {
         Refuse(line, column, std::move(message));
       }
       return std::nullopt;
@@ -263,15 +267,16 @@ class QuizAssembler {
     const auto limit = static_cast<std::size_t>(question ? kQuestionBytes : kAnswerBytes);
     if (encoded->size() > limit) {
       Refuse(line, column,
-             std::to_string(encoded->size()) + " bytes in code page 932; at most " +
-                 std::to_string(limit) + " fit (" + std::to_string(limit / 2) +
-                 " full-width characters)");
+             Text(language_, Msg::kTooLong,
+                  {std::to_string(encoded->size()), std::to_string(limit),
+                   std::to_string(limit / 2)}));
       return std::nullopt;
     }
     return encoded;
   }
 
   const BuildOptions& options_;
+  const Language language_ = options_.language;
   BuiltQuiz& quiz_;
   std::size_t questionField_ = 0;
   std::size_t answerField_ = 1;
@@ -286,29 +291,26 @@ class QuizAssembler {
 BuiltQuiz BuildQuiz(std::string_view input, const BuildOptions& options) {
   BuiltQuiz quiz;
   QuizAssembler assembler(options, quiz);
-  DelimitedReader reader(input, options.delimiter);
+  DelimitedReader reader(input, options.delimiter, options.language);
   DelimitedRow row;
   while (reader.Next(row)) assembler.Add(row);
   assembler.Finish(reader.Line());
   if (quiz.recordCount == 0 && quiz.refusals.empty()) {
-    quiz.refusals.push_back({0, QuizColumn::kNone, "no questions in the file"});
+    quiz.refusals.push_back({0, QuizColumn::kNone, Text(options.language, Msg::kNoQuestions)});
   }
   return quiz;
 }
 
-std::string FormatRefusal(std::string_view inputName, const Refusal& refusal) {
-  std::string text(inputName);
-  if (refusal.line != 0) {
-    // Appended piece by piece: GCC 12 at -O3 misreads "literal" + string (-Wrestrict).
-    text += ':';
-    text += std::to_string(refusal.line);
-  }
-  text += ": ";
+std::string FormatRefusal(std::string_view inputName, const Refusal& refusal, Language language) {
+  std::string message;
   if (refusal.column != QuizColumn::kNone) {
-    text += ColumnName(refusal.column);
-    text += ": ";
+    message =
+        Text(language, refusal.column == QuizColumn::kQuestion ? Msg::kQuestion : Msg::kAnswer);
+    message += ": ";
   }
-  return text + refusal.message;
+  message += refusal.message;
+  if (refusal.line == 0) return std::string(inputName) + ": " + message;
+  return Text(language, Msg::kAtLine, {inputName, std::to_string(refusal.line), message});
 }
 
 }  // namespace kx

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "input_encoding.h"
+#include "kxd_messages.h"
 
 namespace kx {
 
@@ -41,11 +42,12 @@ struct BuildOptions {
   // The 0-based fields holding the question and the answer; without them a
   // row holds exactly those two.
   std::optional<std::pair<std::size_t, std::size_t>> fields;
-  std::vector<std::size_t> otherColumns;  // 0-based columns that hold no field
-  bool html = false;                      // fields are HTML
-  bool cardText = false;                  // fields hold sound references and furigana
-  bool keepReading = false;               // furigana keep their reading in parentheses
-  std::span<const TextFault> textFaults;  // from decoding the input, by offset
+  std::vector<std::size_t> otherColumns;   // 0-based columns that hold no field
+  bool html = false;                       // fields are HTML
+  bool cardText = false;                   // fields hold sound references and furigana
+  bool keepReading = false;                // furigana keep their reading in parentheses
+  std::span<const TextFault> textFaults;   // from decoding the input, by offset
+  Language language = Language::kEnglish;  // of the refusals
 };
 
 BuiltQuiz BuildQuiz(std::string_view input, const BuildOptions& options);
@@ -56,7 +58,9 @@ inline BuiltQuiz BuildQuiz(std::string_view input, char delimiter) {
   return BuildQuiz(input, options);
 }
 
-// "NAME:LINE: question: message", the way compilers point at a place.
-std::string FormatRefusal(std::string_view inputName, const Refusal& refusal);
+// "NAME:LINE: question: message", the way compilers point at a place; in
+// Japanese "NAME LINE行目: 問題: message".
+std::string FormatRefusal(std::string_view inputName, const Refusal& refusal,
+                          Language language = Language::kEnglish);
 
 }  // namespace kx

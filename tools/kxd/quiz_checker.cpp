@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "kxd_messages.h"
 #include "questions/record_format.h"
 #include "text/cp932.h"
 #include "text/cp932_bytes.h"
@@ -48,8 +49,8 @@ bool IsBlank(std::string_view field) {
 
 class FieldChecker {
  public:
-  FieldChecker(std::string_view name, std::size_t firstByte, PairTable& pairs)
-      : name_(name), base_(firstByte), pairs_(pairs) {}
+  FieldChecker(Msg name, std::size_t firstByte, PairTable& pairs, Language language)
+      : name_(Text(language, name)), base_(firstByte), pairs_(pairs), language_(language) {}
 
   bool FoundCut() const { return !cut_.empty(); }
 
@@ -63,12 +64,11 @@ class FieldChecker {
       // A lead byte before a byte that cannot follow it is a byte of its own.
       if (length == 2 || (IsCp932LeadByte(byte) && i + 1 == field.size())) {
         if (i + 1 == field.size()) {
-          cut_ = "a double-byte character is cut at byte " + std::to_string(base_ + i) +
-                 " (lead byte " + Hex(byte) + ")";
+          cut_ = Text(language_, Msg::kCutCharacter, {std::to_string(base_ + i), Hex(byte)});
         } else if (pairs_.IsUnassigned(field.substr(i, 2))) {
           Note(invalid_, invalidCount_, i,
-               "bytes " + Hex(byte) + " " + Hex(At(field, i + 1)) + " at byte " +
-                   std::to_string(base_ + i));
+               Text(language_, Msg::kBytesAt,
+                    {Hex(byte), Hex(At(field, i + 1)), std::to_string(base_ + i)}));
         }
         i += length;
         continue;
@@ -79,17 +79,18 @@ class FieldChecker {
       }
       if (!IsCp932SingleByte(byte)) {
         Note(invalid_, invalidCount_, i,
-             "byte " + Hex(byte) + " at byte " + std::to_string(base_ + i));
+             Text(language_, Msg::kByteAt, {Hex(byte), std::to_string(base_ + i)}));
       } else if (byte < 0x20 || byte == 0x7F) {
         Note(control_, controlCount_, i,
-             "control byte " + Hex(byte) + " at byte " + std::to_string(base_ + i));
+             Text(language_, Msg::kControlByte, {Hex(byte), std::to_string(base_ + i)}));
       }
       ++i;
     }
-    const std::string prefix = std::string(name_) + ": ";
+    const std::string prefix = name_ + ": ";
     if (!cut_.empty()) problems.push_back(prefix + cut_);
     if (invalidCount_ > 0) {
-      problems.push_back(prefix + "no code page 932 character: " + invalid_ + Times(invalidCount_));
+      problems.push_back(prefix + Text(language_, Msg::kNoCp932Character, {invalid_}) +
+                         Times(invalidCount_));
     }
     if (controlCount_ > 0) problems.push_back(prefix + control_ + Times(controlCount_));
   }
@@ -99,13 +100,14 @@ class FieldChecker {
     if (count++ == 0) first = std::move(what);
   }
 
-  static std::string Times(std::size_t count) {
-    return count == 1 ? "" : " (and " + std::to_string(count - 1) + " more)";
+  std::string Times(std::size_t count) const {
+    return count == 1 ? "" : Text(language_, Msg::kAndMore, {std::to_string(count - 1)});
   }
 
-  std::string_view name_;
+  std::string name_;
   std::size_t base_;  // 1-based position of the field's first byte in the record
   PairTable& pairs_;
+  Language language_;
   std::string cut_;
   std::string invalid_;
   std::string control_;
@@ -113,46 +115,48 @@ class FieldChecker {
   std::size_t controlCount_ = 0;
 };
 
-void CheckRecord(std::string_view record, PairTable& pairs, std::vector<std::string>& problems) {
-  if (record.substr(kLine, 2) != "\r\n") problems.push_back("bytes 350-351 are not CR LF");
+void CheckRecord(std::string_view record, PairTable& pairs, Language language,
+                 std::vector<std::string>& problems) {
+  if (record.substr(kLine, 2) != "\r\n") problems.push_back(Text(language, Msg::kNotCrLf));
   const std::string_view body = record.substr(0, kLine + 1);
   for (std::size_t pos = body.find("\r\n"); pos != std::string_view::npos;
        pos = body.find("\r\n", pos + 2)) {
     if (pos == kLine) break;  // the record's own line end
-    problems.push_back("a CR LF at bytes " + std::to_string(pos + 1) + "-" +
-                       std::to_string(pos + 2) + " splits the record");
+    problems.push_back(
+        Text(language, Msg::kCrLfSplits, {std::to_string(pos + 1), std::to_string(pos + 2)}));
   }
   const std::string_view question = record.substr(0, kQuestion);
   const std::string_view answer = record.substr(kQuestion, kAnswer);
-  FieldChecker("question", 1, pairs).Check(question, problems);
-  FieldChecker answerChecker("answer", kQuestion + 1, pairs);
+  FieldChecker(Msg::kQuestion, 1, pairs, language).Check(question, problems);
+  FieldChecker answerChecker(Msg::kAnswer, kQuestion + 1, pairs, language);
   answerChecker.Check(answer, problems);
   const unsigned char last = At(record, kQuestion + kAnswer);
   // After a cut answer, byte 349 is the cut character's second half.
   if (!answerChecker.FoundCut() && (IsCp932LeadByte(last) || !IsCp932SingleByte(last))) {
-    problems.push_back("byte 349 (" + Hex(last) + ") is not a single-byte character");
+    problems.push_back(Text(language, Msg::kByte349, {Hex(last)}));
   }
   // What the ticker reads is empty exactly when the field is all spaces:
   // every other byte reads as some character that is not a space. An empty
   // answer is a statement without one, which the format allows.
-  if (IsBlank(question)) problems.push_back("question: empty");
+  if (IsBlank(question)) {
+    problems.push_back(Text(language, Msg::kQuestion) + ": " + Text(language, Msg::kEmpty));
+  }
 }
 
 }  // namespace
 
-std::vector<QuizProblem> CheckQuiz(std::string_view bytes) {
+std::vector<QuizProblem> CheckQuiz(std::string_view bytes, Language language) {
   std::vector<QuizProblem> problems;
   const std::size_t records = bytes.size() / kRecord;
   const std::size_t rest = bytes.size() % kRecord;
   if (bytes.empty()) {
-    problems.push_back({0, "empty: no records (the ticker would show its built-in sample)"});
+    problems.push_back({0, Text(language, Msg::kFileEmpty)});
   } else if (rest != 0) {
-    std::string message = "length " + std::to_string(bytes.size()) + " is not a multiple of " +
-                          std::to_string(kRecord);
+    std::string message = Text(language, Msg::kLengthNotMultiple,
+                               {std::to_string(bytes.size()), std::to_string(kRecord)});
     for (const int old : kOldRecordSizes) {
       if (bytes.size() % static_cast<std::size_t>(old) == 0) {
-        message += "; it is a multiple of " + std::to_string(old) +
-                   ", an older record size that the program refuses";
+        message += Text(language, Msg::kOlderRecordSize, {std::to_string(old)});
       }
     }
     problems.push_back({0, std::move(message)});
@@ -161,23 +165,21 @@ std::vector<QuizProblem> CheckQuiz(std::string_view bytes) {
   PairTable pairs;
   for (std::size_t r = 0; r < records; ++r) {
     found.clear();
-    CheckRecord(bytes.substr(r * kRecord, kRecord), pairs, found);
+    CheckRecord(bytes.substr(r * kRecord, kRecord), pairs, language, found);
     for (auto& message : found) problems.push_back({r + 1, std::move(message)});
   }
   if (rest != 0 && records > 0) {
-    problems.push_back({records + 1, "cut short: " + std::to_string(rest) + " of " +
-                                         std::to_string(kRecord) + " bytes"});
+    problems.push_back({records + 1, Text(language, Msg::kCutShort,
+                                          {std::to_string(rest), std::to_string(kRecord)})});
   }
   return problems;
 }
 
-std::string FormatProblem(std::string_view fileName, const QuizProblem& problem) {
-  std::string text(fileName);
-  if (problem.record != 0) {
-    text += ": record ";  // piece by piece, as in FormatRefusal
-    text += std::to_string(problem.record);
-  }
-  return text + ": " + problem.message;
+std::string FormatProblem(std::string_view fileName, const QuizProblem& problem,
+                          Language language) {
+  if (problem.record == 0) return std::string(fileName) + ": " + problem.message;
+  return Text(language, Msg::kAtRecord,
+              {fileName, std::to_string(problem.record), problem.message});
 }
 
 }  // namespace kx

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kxd_messages.h"
+
 namespace kx {
 
 struct QuizProblem {
@@ -16,9 +18,11 @@ struct QuizProblem {
   std::string message;     // UTF-8
 };
 
-std::vector<QuizProblem> CheckQuiz(std::string_view bytes);
+// `language` is that of the messages.
+std::vector<QuizProblem> CheckQuiz(std::string_view bytes, Language language = Language::kEnglish);
 
 // "NAME: record 3: message"
-std::string FormatProblem(std::string_view fileName, const QuizProblem& problem);
+std::string FormatProblem(std::string_view fileName, const QuizProblem& problem,
+                          Language language = Language::kEnglish);
 
 }  // namespace kx
