@@ -401,7 +401,7 @@ def proverb_pack(words):
 # --- hard-to-read words --------------------------------------------------------
 
 GUESSABLE = 'readings a reader can work out from the kanji or the words inside'
-RARE_HARD = 'an uncommon word of more than three kanji or with kana'
+RARE_HARD = 'an uncommon word of more than three kanji, or usually in kana and with okurigana'
 UNKNOWN_KANJI = 'a kanji KANJIDIC2 does not carry, so no telling'
 
 
@@ -462,7 +462,7 @@ def hard_reading_packs(entries, characters):
                 hard.skip(UNKNOWN_KANJI)
             elif not (answer := hard_readings(word, readings, parts)):
                 hard.skip(GUESSABLE)
-            elif tier and (len(word) > 3 or not all(map(is_kanji, word))):
+            elif tier and sum(map(is_kanji, word)) > 3 or tier == 2 and not all(map(is_kanji, word)):
                 # Long names of plants and beasts, and kana words spelt in kanji.
                 hard.skip(RARE_HARD)
             else:
