@@ -66,6 +66,15 @@ check "$tag load file: a Japanese name that fits is accepted and stored" \
   eval 'wait_for 30 eval "! dialog_open" && wait_for 5 stored_is "$app/問題集.kxd"'
 check "$tag load file: its question scrolls in green" wait_for 30 icon_shows load-two 00FF00
 
+# every_pack_in FOLDER: each pack of quiz/packs is in it, built and beside its CSV.
+every_pack_in() {
+  local csv
+  for csv in "$root"/quiz/packs/*.csv; do
+    csv=${csv##*/}
+    [[ -s $1/${csv%.csv}.kxd && -s $1/$csv ]] || return 1
+  done
+}
+
 # The download as a user gets it, when the test run has packed it: unpacked
 # into an empty folder and started there, it scrolls the bundled quiz at once.
 zip_file=$(ls "$root"/dist/KX_RuvoZava-*-win64.zip 2>/dev/null | head -n1)
@@ -76,6 +85,7 @@ if [[ -n $zip_file ]]; then
   app=$(dirname "$(ls "$app"/*/KX_RuvoZava.exe)")
   cd "$app" || exit 1
   check "$tag dist zip: its checksums hold" eval 'tr -d "\r" <SHA256SUMS | sha256sum --quiet -c'
+  check "$tag dist zip: every quiz pack is in the quiz folder, built and with its CSV" every_pack_in quiz
   cp "$probe_exe" "$app/"
   start_app
   check "$tag dist zip: the first start scrolls the bundled quiz in green and keeps it" \

@@ -18,15 +18,22 @@ import re
 import sys
 import xml.etree.ElementTree as ET
 
+import readable
+
 QUESTION_BYTES = 288
 ANSWER_BYTES = 60
 
 GRADE_PACKS = [(grade, f'小学{grade}年の漢字 (kanji grade {grade})') for grade in range(1, 7)]
 JUNIOR_HIGH_PACK = '中学で習う常用漢字 (joyo kanji, junior high school)'
-YOJI_READING_PACK = '四字熟語の読み (four-character idioms, readings)'
+YOJI_COMMON_READING_PACK = '四字熟語の読み (common four-character idioms, readings)'
+YOJI_READING_PACK = '四字熟語の読み 上級 (all four-character idioms, readings)'
 YOJI_MEANING_PACK = '四字熟語の意味 (four-character idioms, meanings)'
+PROVERB_PACK = 'ことわざと慣用句の意味 (proverbs and idioms, meanings)'
 HARD_READING_PACK = '難読漢字 (hard-to-read words)'
-JLPT_MEANING_PACK = '漢字の意味 JLPT 4・3級 (kanji meanings, JLPT 4 and 3)'
+FOREIGN_NAME_PACK = '外国名の漢字表記 (foreign names in kanji)'
+# The levels KANJIDIC2 carries are those of the old test, 4 the easiest.
+JLPT_MEANING_PACKS = [(level, f'漢字の意味 JLPT {level}級 (kanji meanings, JLPT {level})')
+                      for level in (4, 3, 2, 1)]
 
 # Why an entry was left out, as the report words it.
 NO_CP932 = 'a character without a code page 932 form'
@@ -141,17 +148,13 @@ def read_kanjidic(path):
 def kanji_packs(characters):
     grades = {grade: Pack(name) for grade, name in GRADE_PACKS}
     grades[8] = Pack(JUNIOR_HIGH_PACK)
-    jlpt_kanji = []
+    levels = {level: Pack(name) for level, name in JLPT_MEANING_PACKS}
     for literal, grade, jlpt, on, kun, english in characters:
         if grade in grades:
             add_kanji_reading(grades[grade], literal, on, kun)
-        if jlpt in (4, 3):
-            jlpt_kanji.append((-jlpt, literal, english))
-    meanings = Pack(JLPT_MEANING_PACK)
-    # Level 4, the easiest, first; a stable sort keeps the file's order inside.
-    for _, literal, english in sorted(jlpt_kanji, key=lambda k: k[0]):
-        add_meaning(meanings, literal, english)
-    return [grades[g] for g in sorted(grades)] + [meanings]
+        if jlpt in levels:
+            add_meaning(levels[jlpt], literal, english)
+    return [grades[g] for g in sorted(grades)] + list(levels.values())
 
 
 def add_kanji_reading(pack, literal, on, kun):
@@ -216,21 +219,17 @@ def leading_tags(gloss):
     return tags, gloss
 
 
-Entry = collections.namedtuple('Entry', 'word reading tags common senses')
+Entry = collections.namedtuple('Entry', 'word reading tags common senses sense_tags')
 
 
 def read_edict(data):
-    """The entries of EDICT (EUC-JP lines) that may go into a pack, in the
-    file's order, and the number of those lines that are not EUC-JP or not an
-    entry."""
-    lines = data.split(b'\n')[1:]  # the first line names the file
-    # Parsing all 267,000 lines takes long: only the words with a line tagged
-    # for a pack are read, all their lines, since a word's readings matter.
-    words = {raw.split(b' ', 1)[0] for raw in lines
-             if b'(yoji)' in raw or b'(gikun)' in raw or b'(ateji)' in raw}
+    """The entries of EDICT (EUC-JP lines), in the file's order, and the
+    number of lines that are not EUC-JP or not an entry. All are read: a
+    word's readings, and those of the words inside it, decide what a pack
+    asks."""
     entries, bad = [], 0
-    for raw in lines:
-        if raw.split(b' ', 1)[0] not in words:
+    for raw in data.split(b'\n')[1:]:  # the first line names the file
+        if not raw:
             continue
         try:
             match = LINE.fullmatch(raw.decode('euc_jp'))
@@ -239,7 +238,7 @@ def read_edict(data):
         if not match:
             bad += 1
             continue
-        tags, senses = set(), []
+        tags, senses, sense_tags = set(), [], []
         fields = match.group(3).split('/')
         common = '(P)' in fields
         for field in fields:
@@ -249,24 +248,27 @@ def read_edict(data):
             tags.update(codes)
             if not senses or any(c.isdigit() and c != '1' for c in codes):
                 senses.append([])
+                sense_tags.append(set())
+            sense_tags[-1].update(codes)
             if gloss:
                 senses[-1].append(gloss)
-        entries.append(Entry(match.group(1), match.group(2), tags, common, senses))
+        entries.append(Entry(match.group(1), match.group(2), tags, common, senses, sense_tags))
     return entries, bad
 
 
 WRITTEN_IN_KANJI = re.compile('[\u4e00-\u9fff々]{2,}[\u3041-\u3096]*|[\u4e00-\u9fff々][\u3041-\u3096]+')
+KATAKANA_WORD = re.compile('[\u30a1-\u30fa\u30fc・]+')
 
 
 def is_kanji(c):
     return '\u4e00' <= c <= '\u9fff' or c == '々'
 
 
-def by_word(entries):
+def by_word(entries, irregular=IRREGULAR):
     """The regular entries of each written word, in the file's order."""
     words = collections.defaultdict(list)
     for entry in entries:
-        if entry.reading and not entry.tags & IRREGULAR:
+        if entry.reading and not entry.tags & irregular:
             words[entry.word].append(entry)
     return words
 
@@ -281,38 +283,196 @@ def main_readings(entries):
     return list(shown.values())
 
 
-def add_reading(pack, word, entries):
-    answer = '・'.join(main_readings(entries))
+def add_reading(pack, word, readings):
+    answer = '・'.join(readings)
     if fits(answer, ANSWER_BYTES):
         pack.add(f'「{word}」の読みは？', answer)
     else:
         pack.skip(TOO_MANY_READINGS)
 
 
-def edict_packs(entries):
-    words = by_word(entries)
-    yoji = {w: es for w, es in words.items()
-            if len(w) == 4 and all(map(is_kanji, w)) and any('yoji' in e.tags for e in es)}
+# --- four-character idioms --------------------------------------------------
+
+# Words that say nothing of what a compound means.
+FILLER = set('a an the of to in on at by for with and or as one be is are from that which who'
+             ' its it oneself something someone etc all very not no into out up over under'
+             ' being have has make made way thing things person people use used general'.split())
+PLAIN_COMPOUND = 'a plain compound of two words, the second ending many others'
+# A second half that ends more four-kanji words than this makes compounds at
+# will (〜関係, 〜路線, 〜政治), as idioms' halves rarely do.
+HEAD_WORDS = 5
+
+
+def meaning_words(entries):
+    """The content words of the entries' glosses, cut to five letters so that
+    "advisers" meets "advisory"."""
+    return {word[:5] for e in entries for sense in e.senses for gloss in sense
+            for word in re.findall('[a-z]+', without_notes(gloss).lower())
+            if len(word) > 2 and word not in FILLER}
+
+
+def plain_compound(word, entries, words, heads):
+    """Two words one after the other, read as they are read alone, the second
+    one ending many other four-kanji words (側近 + 政治, 内縁 + 関係), and a
+    meaning that shows one of theirs."""
+    halves = [words.get(half, []) for half in (word[:2], word[2:])]
+    if heads[word[2:]] <= HEAD_WORDS or not all(halves):
+        return False
+    readings = {hiragana(e.reading) for e in entries}
+    if not any(hiragana(a.reading + b.reading) in readings for a in halves[0] for b in halves[1]):
+        return False
+    meaning = meaning_words(entries)
+    return any(meaning & meaning_words(half) for half in halves)
+
+
+OLD_KANA = str.maketrans('ぢづ', 'じず')
+
+
+def expected_readings(word, entries, words):
+    """The main readings less the variants a learner is not expected to give:
+    a katakana reading beside a Japanese one (海底撈月 ハイテイラオユエ, a
+    mahjong hand), the old spelling ぢ or づ beside じ or ず, and readings whose
+    halves are read as the two-kanji words alone are not, when another's are
+    (年中行事: 年中 is ねんじゅう)."""
+    readings = main_readings(entries)
+    readings = [r for r in readings if not KATAKANA_WORD.fullmatch(r)] or readings
+    modern = {hiragana(r) for r in readings if 'ぢ' not in r and 'づ' not in r}
+    readings = [r for r in readings if hiragana(r).translate(OLD_KANA) not in modern
+                or hiragana(r) in modern]
+
+    def weight(half, reading):
+        known = [e for e in words.get(half, []) if hiragana(e.reading) == reading]
+        return 2 if any(e.common for e in known) else 1 if known else 0
+
+    def score(reading):
+        reading = hiragana(reading)
+        return max(weight(word[:2], reading[:n]) + weight(word[2:], reading[n:])
+                   for n in range(1, len(reading)))
+    best = max(map(score, readings))
+    return [r for r in readings if score(r) == best]
+
+
+def yoji_packs(words):
+    four = [w for w in words if len(w) == 4 and all(map(is_kanji, w))]
+    heads = collections.Counter(w[2:] for w in four)
+    yoji = {w: words[w] for w in four if any('yoji' in e.tags for e in words[w])}
+    common_readings = Pack(YOJI_COMMON_READING_PACK)
     readings = Pack(YOJI_READING_PACK)
+    meanings = Pack(YOJI_MEANING_PACK)
     # Common idioms first, each part in the dictionary's order.
     for common in (True, False):
         for word, es in yoji.items():
-            if any(e.common for e in es) == common:
-                add_reading(readings, word, es)
-    meanings = Pack(YOJI_MEANING_PACK)
-    for word, es in yoji.items():
-        entry = next((e for e in es if e.common), None)
-        if entry:
-            add_meaning(meanings, word, entry.senses[0])
-    hard = Pack(HARD_READING_PACK)
-    # Kanji, perhaps with okurigana: a word written partly in katakana or
-    # with a kana word inside is no reading puzzle, nor is a lone kanji, whose
-    # readings are a kanji quiz's.
+            if any(e.common for e in es) != common:
+                continue
+            if plain_compound(word, es, words, heads):
+                for pack in (readings, common_readings, meanings)[:3 if common else 1]:
+                    pack.skip(PLAIN_COMPOUND)
+                continue
+            answer = expected_readings(word, es, words)
+            add_reading(readings, word, answer)
+            if common:
+                add_reading(common_readings, word, answer)
+                add_meaning(meanings, word, next(e for e in es if e.common).senses[0])
+    return [common_readings, readings, meanings]
+
+
+# --- proverbs and idioms ------------------------------------------------------
+
+
+def proverb_pack(words):
+    """Entries whose first sense EDICT marks a proverb or an idiom; a later
+    sense so marked is a figurative use of a plain word (波: ups and downs)."""
+    pack = Pack(PROVERB_PACK)
+    # One question for the spellings of one saying (後の祭り, 後の祭).
+    sayings = {}
     for word, es in words.items():
-        if WRITTEN_IN_KANJI.fullmatch(word) and any(
-                e.tags & {'gikun', 'ateji'} and (e.common or 'uk' in e.tags) for e in es):
-            add_reading(hard, word, es)
-    return [readings, meanings, hard]
+        for e in es:
+            if e.sense_tags[0] & {'proverb', 'id'} and e.senses[0]:
+                key = (hiragana(e.reading), tuple(e.senses[0]))
+                if key not in sayings or e.common and not sayings[key].common:
+                    sayings[key] = e
+    for common in (True, False):
+        for e in sayings.values():
+            if e.common == common:
+                add_meaning(pack, e.word, e.senses[0])
+    return pack
+
+
+# --- hard-to-read words --------------------------------------------------------
+
+GUESSABLE = 'readings a reader can work out from the kanji or the words inside'
+RARE_HARD = 'an uncommon word of more than three kanji, or usually in kana and with okurigana'
+UNKNOWN_KANJI = 'a kanji KANJIDIC2 does not carry, so no telling'
+
+
+def near_variant(reading, others):
+    """One kana added, dropped or changed (いう, ゆう; ゆいいつ, ゆいつ)."""
+    def close(a, b):
+        if len(a) == len(b):
+            return sum(x != y for x, y in zip(a, b)) == 1
+        short, long = sorted((a, b), key=len)
+        return len(long) == len(short) + 1 and any(
+            long[:i] + long[i + 1:] == short for i in range(len(long)))
+    return any(close(reading, other) for other in others)
+
+
+def hard_readings(word, readings, parts):
+    """The readings a learner is asked for: those of the main ones that
+    cannot be worked out, less those that only vary a guessable one."""
+    guessable = [hiragana(r) for r in readings if parts.guessable(word, hiragana(r))]
+    return [r for r in readings if hiragana(r) not in guessable
+            and not near_variant(hiragana(r), guessable)]
+
+
+def is_foreign_name(entry):
+    """A name, every word of the first meaning capitalised: Argentina, New
+    York, Washington, DC; not German chamomile, not coffee."""
+    names = re.findall('[A-Za-z]+', without_notes(entry.senses[0][0]) if entry.senses[0] else '')
+    return bool(names) and all(n[0].isupper() or n in ('of', 'the', 'and') for n in names)
+
+
+def hard_reading_packs(entries, characters):
+    # An outdated kanji spelling (檸檬) is what makes a word hard to read.
+    words = by_word(entries, IRREGULAR - {'oK'})
+    parts = readable.Parts(
+        {literal: readable.kanji_readings([hiragana(r) for r in on], kun)
+         for literal, _, _, on, kun, _ in characters},
+        {w: {hiragana(e.reading) for e in es} for w, es in words.items()})
+    hard, foreign = Pack(HARD_READING_PACK), Pack(FOREIGN_NAME_PACK)
+    # Common words first, then those EDICT marks as spelt by meaning or by
+    # sound, then those usually written in kana (向日葵, 案山子).
+    tiers = ([], [], [])
+    for word, es in words.items():
+        # A word partly in katakana or with a kana word inside is no reading
+        # puzzle, nor is a lone kanji, whose readings are a kanji quiz's.
+        if not WRITTEN_IN_KANJI.fullmatch(word):
+            continue
+        common = any(e.common for e in es)
+        tier = 0 if common else 1 if any(e.tags & {'gikun', 'ateji'} for e in es) else 2
+        if tier == 2 and not any('uk' in e.tags for e in es):
+            continue
+        tiers[tier].append((word, es))
+    for tier, tier_words in enumerate(tiers):
+        for word, es in tier_words:
+            readings = main_readings(es)
+            # A foreign name in kanji is a puzzle whatever its kanji read.
+            if all(map(KATAKANA_WORD.fullmatch, readings)) and is_foreign_name(es[0]):
+                add_reading(foreign, word, readings)
+            elif not all(c in parts.kanji for c in word if is_kanji(c) and c != '々'):
+                hard.skip(UNKNOWN_KANJI)
+            elif not (answer := hard_readings(word, readings, parts)):
+                hard.skip(GUESSABLE)
+            elif tier and sum(map(is_kanji, word)) > 3 or tier == 2 and not all(map(is_kanji, word)):
+                # Long names of plants and beasts, and kana words spelt in kanji.
+                hard.skip(RARE_HARD)
+            else:
+                add_reading(hard, word, answer)
+    return [hard, foreign]
+
+
+def edict_packs(entries, characters):
+    words = by_word(entries)
+    return yoji_packs(words) + [proverb_pack(words)] + hard_reading_packs(entries, characters)
 
 
 # --- output ----------------------------------------------------------------
@@ -344,7 +504,8 @@ def main(argv):
     args = parser.parse_args(argv)
     with open(args.edict, 'rb') as stream:
         entries, bad_lines = read_edict(stream.read())
-    packs = kanji_packs(read_kanjidic(args.kanjidic)) + edict_packs(entries)
+    characters = list(read_kanjidic(args.kanjidic))
+    packs = kanji_packs(characters) + edict_packs(entries, characters)
     for pack in packs:
         write_pack(pack, args.out)
     summary = report(packs, bad_lines)
