@@ -52,6 +52,9 @@ class frmRuvoZava {
   void PopUp_Click(std::int16_t index);
   // The shell restarted: the icon must be added again.
   void TaskbarCreated();
+  // The screen's resolution may have changed (its scale, or the taskbar's
+  // monitor): Environment::Screen() tells the new one.
+  void DisplayChanged();
 
   // Settings window controls; coordinates in the control's pixels.
   void picSpeed_MouseDown(int button, int shift, float x, float y);
@@ -99,6 +102,9 @@ class frmRuvoZava {
   void LoadQuestionFile();       // 10
   void StartTicker();            // 11
   void AddTrayIcon();            // 12
+  // Parts of the steps that a new display scale repeats.
+  void LayOutWindow();
+  void SelectGlyphFont();
 
   // The Load file command of the popup menu.
   void LoadFileCommand();

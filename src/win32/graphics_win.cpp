@@ -8,6 +8,7 @@
 #include "forms/font_choice.h"
 #include "resource.h"
 #include "win32/dib_pixels.h"
+#include "win32/dpi_win.h"
 #include "win32/wide_text.h"
 
 namespace kx::win {
@@ -74,6 +75,12 @@ bool DibCanvas::Fits(int width, int height) const {
 }
 
 GraphicsWin::GraphicsWin(HINSTANCE instance, int dpiY) : instance_(instance), dpiY_(dpiY) {}
+
+void GraphicsWin::SetScreenDpi(int dotsPerInch) {
+  dpiY_ = dotsPerInch;
+  // In place: the tray record may point to it.
+  if (programIcon_) programIcon_.emplace(LoadProgramIcon());
+}
 
 void GraphicsWin::SelectGlyphFont(std::u16string_view face, int points) {
   const std::u16string glyphFace = ChooseFace(face, &IsFontInstalled);
@@ -155,14 +162,16 @@ std::unique_ptr<Icon> GraphicsWin::MakeIcon(const Surface& picture) {
   return std::make_unique<IconWin>(icon);
 }
 
+HICON GraphicsWin::LoadProgramIcon() const {
+  // The size the shell shows small icons at for this resolution; the icon
+  // resource holds it for 100 to 300 %, so nothing is stretched.
+  const int size = SystemMetricForDpi(SM_CXSMICON, dpiY_);
+  return static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
+}
+
 const Icon& GraphicsWin::ProgramIcon() {
-  if (!programIcon_) {
-    programIcon_.emplace(static_cast<HICON>(
-        // The size the shell shows small icons at for this resolution; the
-        // icon resource holds it for 100 to 300 %, so nothing is stretched.
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
-  }
+  if (!programIcon_) programIcon_.emplace(LoadProgramIcon());
   return *programIcon_;
 }
 

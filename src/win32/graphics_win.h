@@ -47,6 +47,8 @@ class GraphicsWin final : public Graphics {
   // of `dpiY`, as the environment reports it.
   explicit GraphicsWin(HINSTANCE instance, int dpiY = kDesignDpi);
 
+  // The program icon, once loaded, is loaded again at the new size.
+  void SetScreenDpi(int dotsPerInch) override;
   void SelectGlyphFont(std::u16string_view face, int points) override;
   void SelectWindowFont(std::u16string_view face, float points) override;
   // Without anti-aliasing: every drawn pixel is exactly `color`, so the
@@ -62,6 +64,7 @@ class GraphicsWin final : public Graphics {
   // Draws into `canvas`, made anew only when the target's size changed.
   int Draw(std::unique_ptr<DibCanvas>& canvas, HFONT font, Surface& target, Point at,
            std::u16string_view text, Color color);
+  HICON LoadProgramIcon() const;
 
   HINSTANCE instance_;
   int dpiY_;

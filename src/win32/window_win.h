@@ -36,6 +36,7 @@ class WindowWin final : public WindowHost {
 
   Point OuterSize() const override;
   void RemoveCaption(int outerWidth, int outerHeight) override;
+  void SetScale(DisplayScale scale) override;
   void Show() override;
   void Hide() override;
   void Refresh() override;
@@ -59,6 +60,7 @@ class WindowWin final : public WindowHost {
   UniqueCursor handCursor_;
   DisplayScale scale_;
   bool unloaded_ = false;
+  bool displayChangePosted_ = false;
 };
 
 }  // namespace kx::win
