@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # tick_cpu.sh BUILD_DIR [WINDOWS] [SECONDS]: the program's CPU time against a
 # bare ticker's (bench/wine/bare_ticker.cpp), both at once in one Wine
-# desktop with a tray, both at 50 ms a tick. After a few seconds to settle,
+# desktop with a tray, both at 50 ms a tick. After 15 seconds to settle,
 # it reads each process's CPU time (all its threads, in nanoseconds, from
 # /proc) over WINDOWS windows of SECONDS each (default 5 of 20) and prints
 # one line per window and the median ratio. BUILD_DIR is a win64 build with
@@ -60,9 +60,11 @@ done
 [[ -n ${program_pid:-} && -n ${bare_pid:-} ]] || { echo "the two tickers did not start" >&2; exit 1; }
 
 # cpu_ns PID: the time all threads of PID have run, in nanoseconds.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {print sum}'; }
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {printf "%.0f\n", sum}'; }
 
-sleep 5
+# Past the start: the first program of a new prefix to draw text also
+# builds the system's font cache.
+sleep 15
 ratios=()
 for window in $(seq "$windows"); do
   p0=$(cpu_ns "$program_pid") b0=$(cpu_ns "$bare_pid")
