@@ -66,15 +66,19 @@ cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {p
 # builds the system's font cache.
 sleep 15
 ratios=()
+program_total=0
+bare_total=0
 for window in $(seq "$windows"); do
   p0=$(cpu_ns "$program_pid") b0=$(cpu_ns "$bare_pid")
   sleep "$seconds"
   p1=$(cpu_ns "$program_pid") b1=$(cpu_ns "$bare_pid")
   ratio=$(awk -v p=$((p1 - p0)) -v b=$((b1 - b0)) 'BEGIN {printf "%.3f", p / b}')
   ratios+=("$ratio")
+  program_total=$((program_total + p1 - p0)) bare_total=$((bare_total + b1 - b0))
   awk -v w="$window" -v s="$seconds" -v p=$((p1 - p0)) -v b=$((b1 - b0)) -v r="$ratio" 'BEGIN {
     printf "window %d: program %.1f ms, bare ticker %.1f ms of CPU in %d s: ratio %s\n",
       w, p / 1e6, b / 1e6, s, r}'
 done
-printf '%s\n' "${ratios[@]}" | sort -n | awk '{r[NR] = $1} END {
-  printf "median ratio over %d windows: %s\n", NR, NR % 2 ? r[(NR + 1) / 2] : (r[NR / 2] + r[NR / 2 + 1]) / 2}'
+printf '%s\n' "${ratios[@]}" | sort -n | awk -v p=$program_total -v b=$bare_total '{r[NR] = $1} END {
+  printf "median ratio over %d windows: %s; all windows together: %.3f\n", NR,
+    NR % 2 ? r[(NR + 1) / 2] : (r[NR / 2] + r[NR / 2 + 1]) / 2, p / b}'
