@@ -43,6 +43,7 @@ namespace {
 
 class BarGraphics final : public kx::Graphics {
  public:
+  void SetScreenDpi(int) override {}
   void SelectGlyphFont(std::u16string_view, int) override {}
   void SelectWindowFont(std::u16string_view, float) override {}
   int DrawGlyph(std::u16string_view character, kx::Color color, kx::Surface& target) override {

@@ -43,6 +43,9 @@ void frmRuvoZava::Form_Unload() {
 // to the design's height less the caption it no longer has.
 void frmRuvoZava::SetUpWindow() {
   platform_.window.Hide();
+  LayOutWindow();
+}
+void frmRuvoZava::LayOutWindow() {
   const Point outer = platform_.window.OuterSize();
   const DisplayScale scale = module_.Scale;
   const int height = WindowHeightAt(scale, platform_.environment.Screen().captionHeight);
@@ -60,6 +63,9 @@ void frmRuvoZava::SetUpWindow() {
 void frmRuvoZava::CreateTickerSurfaces() {
   ticker_.emplace(platform_.graphics, platform_.random, module_.Scale);
   KnobImage = MakeKnobImage(module_.Scale);
+  SelectGlyphFont();
+}
+void frmRuvoZava::SelectGlyphFont() {
   platform_.graphics.SelectGlyphFont(platform_.strings.Text(StringId::kGlyphFace), 11);
 }
 // The emblem sits in the title band; frames and labels are painted with it,
@@ -126,6 +132,25 @@ void frmRuvoZava::PopUp_Click(std::int16_t index) {
     case kPopUpExit: platform_.window.Unload(); break;
     default: break;
   }
+}
+
+// Whatever the program draws is drawn anew at the new scale, as a start at
+// that scale would draw it, and the text on its way goes on where it was: a
+// change of scale is no reason to lose the question being read. The
+// settings, the timer, the window's visibility and the question stay.
+void frmRuvoZava::DisplayChanged() {
+  const ScreenMetrics screen = platform_.environment.Screen();
+  if (!ticker_ || ScaleOf(screen.dpiY) == module_.Scale) return;
+  SetScreenUnits(module_, screen);
+  platform_.graphics.SetScreenDpi(screen.dpiY);
+  platform_.window.SetScale(module_.Scale);
+  LayOutWindow();
+  PlaceIconAndLink();
+  KnobImage = MakeKnobImage(module_.Scale);
+  DrawSelectorsAndSpeed();
+  SelectGlyphFont();
+  ticker_->Rescale(module_.Scale);
+  tray_.Rescaled(ticker_->Picture1());
 }
 
 // The shell lost every icon when it restarted: add ours again with the

@@ -59,6 +59,9 @@ class frmRuvoZava {
   // Where the platform can only be asked whether a full-screen program runs:
   // the timer whose ticks ask it, and report through PauseFor.
   void WatchFullScreen(Timer& polls) { Timer1.WatchFullScreenWith(polls); }
+  // The screen's resolution may have changed (its scale, or the taskbar's
+  // monitor): Environment::Screen() tells the new one.
+  void DisplayChanged();
 
   // Settings window controls; coordinates in the control's design pixels
   // (96 dpi, whatever the screen's scale).
@@ -107,6 +110,9 @@ class frmRuvoZava {
   void LoadQuestionFile();       // 10
   void StartTicker();            // 11
   void AddTrayIcon();            // 12
+  // Parts of the steps that a new display scale repeats.
+  void LayOutWindow();
+  void SelectGlyphFont();
 
   // The Load file command of the popup menu.
   void LoadFileCommand();

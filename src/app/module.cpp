@@ -25,6 +25,12 @@ std::u16string MakeVersionTitle(const StringTable& strings, const std::u16string
          DecimalText(version.minor);
 }
 
+void SetScreenUnits(basRuvoZava& module, const ScreenMetrics& screen) {
+  module.TwipsPerPixelX = TwipsPerPixel(screen.dpiX);
+  module.TwipsPerPixelY = TwipsPerPixel(screen.dpiY);
+  module.Scale = ScaleOf(screen.dpiY);
+}
+
 bool Main(const Platform& platform, basRuvoZava& module, const std::function<void()>& loadForm) {
   module.AppTitle = platform.strings.Text(StringId::kAppTitle);
   if (platform.environment.TopLevelWindowExists(module.AppTitle)) {
@@ -36,10 +42,7 @@ bool Main(const Platform& platform, basRuvoZava& module, const std::function<voi
   module.IniPath = module.AppPath + platform.strings.Text(StringId::kIniFileName);
   module.VersionTitle =
       MakeVersionTitle(platform.strings, module.AppTitle, platform.environment.Version());
-  const ScreenMetrics screen = platform.environment.Screen();
-  module.TwipsPerPixelX = TwipsPerPixel(screen.dpiX);
-  module.TwipsPerPixelY = TwipsPerPixel(screen.dpiY);
-  module.Scale = ScaleOf(screen.dpiY);
+  SetScreenUnits(module, platform.environment.Screen());
   loadForm();
   return true;
 }

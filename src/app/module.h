@@ -34,6 +34,9 @@ std::u16string WithTrailingBackslash(std::u16string folder);
 std::u16string MakeVersionTitle(const StringTable& strings, const std::u16string& appTitle,
                                 ProgramVersion version);
 
+// TwipsPerPixelX, TwipsPerPixelY and Scale for a screen of these metrics.
+void SetScreenUnits(basRuvoZava& module, const ScreenMetrics& screen);
+
 // Refuses a second copy (a warning, then false) or sets the module values and
 // calls `loadForm`, which creates the hidden window and runs its Form_Load.
 bool Main(const Platform& platform, basRuvoZava& module, const std::function<void()>& loadForm);

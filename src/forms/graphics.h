@@ -15,6 +15,10 @@ class Graphics {
  public:
   virtual ~Graphics() = default;
 
+  // The screen's resolution changed: fonts selected from now on, and the
+  // program icon, are made for a screen of this many dots per inch.
+  virtual void SetScreenDpi(int dotsPerInch) = 0;
+
   // Chooses the font of DrawGlyph: this face at this size, or, where the
   // system lacks the face, the closest Japanese monospaced Gothic it has.
   virtual void SelectGlyphFont(std::u16string_view face, int points) = 0;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "forms/geometry.h"
+#include "forms/screen_units.h"
 
 namespace kx {
 
@@ -15,6 +16,10 @@ class WindowHost {
   // Drops the caption bar and gives the window this outer size in pixels,
   // keeping its place on the screen.
   virtual void RemoveCaption(int outerWidth, int outerHeight) = 0;
+  // The screen's scale changed: gives the window the outer size it is
+  // created with at this scale, caption included, keeping its place and its
+  // style; RemoveCaption then trims it as at start.
+  virtual void SetScale(DisplayScale scale) = 0;
   virtual void Show() = 0;  // modeless, as the settings window
   virtual void Hide() = 0;
   // Repaint the visible window from the form's pictures.

@@ -36,12 +36,29 @@ std::int32_t PickQuestionIndex(float r, std::int32_t questionCount, std::size_t 
 }
 
 TickerEngine::TickerEngine(Graphics& graphics, RandomSource& random, DisplayScale scale)
-    : graphics_(graphics),
-      random_(random),
-      step_(std::max(1, scale.Of(2))),
-      canvas_(scale.OfTwips(kPicture1Twips), scale.OfTwips(kPicture1Twips)),
-      picture1_(canvas_.Width(), canvas_.Height()),
-      glyph_(scale.OfTwips(kPicture2Twips), scale.OfTwips(kPicture2Twips)) {}
+    : graphics_(graphics), random_(random) {
+  MakeSurfaces(scale);
+}
+
+void TickerEngine::MakeSurfaces(DisplayScale scale) {
+  step_ = std::max(1, scale.Of(2));
+  canvas_ = Surface(scale.OfTwips(kPicture1Twips), scale.OfTwips(kPicture1Twips));
+  picture1_ = canvas_;
+  glyph_ = Surface(scale.OfTwips(kPicture2Twips), scale.OfTwips(kPicture2Twips));
+}
+
+void TickerEngine::Rescale(DisplayScale scale) {
+  const int oldStep = step_;
+  MakeSurfaces(scale);
+  TickerFields& f = fields_;
+  // A glyph wholly fed (or none yet) is followed by the next at the next tick.
+  if (f.GlyphColumn > f.GlyphWidth || f.CurrentChar.empty()) return;
+  f.GlyphColumn = f.GlyphColumn / oldStep * step_;
+  f.GlyphWidth = graphics_.DrawGlyph(f.CurrentChar, f.CurrentColor, glyph_) - 1;
+  const int fed = std::min(f.GlyphColumn, canvas_.Width());
+  canvas_.CopyColumns(glyph_, f.GlyphColumn - fed, fed, canvas_.Width() - fed);
+  picture1_ = canvas_;
+}
 
 void TickerEngine::ScrollAndPublish(const QuestionSet& questions, std::int32_t questionColor,
                                     std::int32_t answerColor) {

@@ -88,6 +88,12 @@ class TickerEngine {
   bool SkipToAnswer();
   // A new question file was loaded: the next tick starts a new question.
   void ResetForNewFile();
+  // The screen's scale changed: the surfaces and the step are made anew at
+  // `scale` and the text goes on where it was, the character being fed
+  // redrawn in the new glyph font as far in as its ticks had brought it.
+  // What had scrolled further left is gone from the new canvas. Call it
+  // after the glyph font was selected for the new scale.
+  void Rescale(DisplayScale scale);
 
   const TickerFields& Fields() const { return fields_; }
   const Surface& TrayCanvas() const { return canvas_; }
@@ -97,6 +103,8 @@ class TickerEngine {
   int CanvasHeight() const { return canvas_.Height(); }
 
  private:
+  void MakeSurfaces(DisplayScale scale);
+
   Graphics& graphics_;
   RandomSource& random_;
   TickerFields fields_;
@@ -106,7 +114,7 @@ class TickerEngine {
   std::u16string pendingAnswer_;
   // The glyph grows with the scale, and so does the step: a character then
   // passes in as many ticks as at 96 dpi, and the reading pace holds.
-  int step_;
+  int step_ = 2;
   Surface canvas_;
   Surface picture1_;
   Surface glyph_;

@@ -48,6 +48,15 @@ void TrayIcon::ShowPicture(const Surface& picture) {
   current_ = std::move(next);
 }
 
+void TrayIcon::Rescaled(const Surface& picture) {
+  if (current_) {
+    ShowPicture(picture);
+  } else {
+    data_.icon = &graphics_.ProgramIcon();
+    Modify();
+  }
+}
+
 void TrayIcon::Delete() {
   if (!added_) return;
   (void)shell_.Delete(data_);

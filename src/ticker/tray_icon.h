@@ -35,6 +35,10 @@ class TrayIcon {
   // Builds an icon of `picture`, hands it to the shell and only then
   // releases the previous one, so exactly one ticker icon is alive.
   void ShowPicture(const Surface& picture);
+  // The screen's scale changed: the shell gets what it shows anew, the
+  // ticker's `picture` (now of the new size) where it showed a ticker
+  // picture, else the program icon as the platform now makes it.
+  void Rescaled(const Surface& picture);
   // NIM_DELETE, once; later calls do nothing.
   void Delete();
 

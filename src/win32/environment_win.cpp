@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "win32/scoped_win.h"
+#include "win32/dpi_win.h"
 #include "win32/wide_text.h"
 
 namespace kx::win {
@@ -58,21 +58,14 @@ ProgramVersion EnvironmentWin::Version() {
                         static_cast<int>(LOWORD(info->dwFileVersionMS))};
 }
 
-EnvironmentWin::EnvironmentWin() {
-  const WindowDc screen(nullptr);
-  if (screen) {
-    dpiX_ = GetDeviceCaps(screen.Get(), LOGPIXELSX);
-    dpiY_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-  }
-}
-
 ScreenMetrics EnvironmentWin::Screen() {
+  const Dpi dpi = DisplayDpi();
   ScreenMetrics metrics;
   metrics.widthPixels = GetSystemMetrics(SM_CXSCREEN);
   metrics.heightPixels = GetSystemMetrics(SM_CYSCREEN);
-  metrics.captionHeight = GetSystemMetrics(SM_CYCAPTION);
-  metrics.dpiX = dpiX_;
-  metrics.dpiY = dpiY_;
+  metrics.captionHeight = SystemMetricForDpi(SM_CYCAPTION, dpi.y);
+  metrics.dpiX = dpi.x;
+  metrics.dpiY = dpi.y;
   return metrics;
 }
 

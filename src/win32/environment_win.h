@@ -7,21 +7,16 @@ namespace kx::win {
 
 class EnvironmentWin final : public Environment {
  public:
-  // Asks the screen's resolution, once: the program has no other source
-  // for it, and does not follow a change while it runs.
-  EnvironmentWin();
   // FindWindowW with no class: hidden windows count, child windows do not.
   bool TopLevelWindowExists(std::u16string_view title) override;
   // The running program file's folder, with its trailing backslash.
   std::u16string ProgramFolder() override;
   // From the program file's VERSIONINFO; 0.0 when it has none.
   ProgramVersion Version() override;
+  // The resolution as the system reports it at the call: the program asks
+  // at start and again when the system says the display changed.
   ScreenMetrics Screen() override;
   SystemColors Colors() override;
-
- private:
-  int dpiX_ = kDesignDpi;
-  int dpiY_ = kDesignDpi;
 };
 
 // The full path of the running program file (any length), UTF-16.

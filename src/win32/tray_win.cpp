@@ -35,12 +35,23 @@ bool TrayWin::Call(DWORD message, const TrayData& data) {
   record.uFlags = data.flags & kFirstVersionFlags;
   record.uCallbackMessage = data.callbackMessage;
   record.hIcon = HandleOf(data.icon);
-  constexpr std::size_t kTipChars = 64;
-  static_assert(std::extent_v<decltype(record.szTip)> >= kTipChars, "the tip field holds 64");
-  const std::u16string tip = TipForField(data.tip, kTipChars);
-  std::copy(tip.begin(), tip.end(), record.szTip);
-  record.szTip[tip.size()] = L'\0';
-  return Shell_NotifyIconW(message, &record) != FALSE;
+  // A tick changes the picture alone: a tip the shell already shows is left
+  // out, so that it need not lay out its tooltip anew every tick.
+  if (message == NIM_MODIFY && shellTip_ == data.tip) record.uFlags &= ~static_cast<UINT>(NIF_TIP);
+  if ((record.uFlags & NIF_TIP) != 0) {
+    constexpr std::size_t kTipChars = 64;
+    static_assert(std::extent_v<decltype(record.szTip)> >= kTipChars, "the tip field holds 64");
+    const std::u16string tip = TipForField(data.tip, kTipChars);
+    std::copy(tip.begin(), tip.end(), record.szTip);
+    record.szTip[tip.size()] = L'\0';
+  }
+  const bool done = Shell_NotifyIconW(message, &record) != FALSE;
+  if (message == NIM_DELETE) {
+    shellTip_.reset();
+  } else if (done && (record.uFlags & NIF_TIP) != 0) {
+    shellTip_ = data.tip;
+  }
+  return done;
 }
 
 bool TrayWin::Add(const TrayData& data) { return Call(NIM_ADD, data); }

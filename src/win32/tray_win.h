@@ -5,6 +5,8 @@
 #include "win32/windows_api.h"
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "forms/tray.h"
 
@@ -22,6 +24,9 @@ class TrayWin final : public TrayShell {
   bool Call(DWORD message, const TrayData& data);
 
   std::function<HWND()> window_;
+  // The tip the shell last took from us; none before the first and after a
+  // delete.
+  std::optional<std::u16string> shellTip_;
 };
 
 }  // namespace kx::win

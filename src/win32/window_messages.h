@@ -13,4 +13,7 @@ inline UINT TaskbarCreatedMessage() {
   return message;
 }
 
+// Posted to the window itself: the display may have changed.
+inline constexpr UINT kDisplayChangedMessage = WM_APP + 0x17;
+
 }  // namespace kx::win

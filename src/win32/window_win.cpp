@@ -9,6 +9,7 @@
 #include "app/form.h"
 #include "resource.h"
 #include "win32/dib_pixels.h"
+#include "win32/dpi_win.h"
 #include "win32/timer_win.h"
 #include "win32/wide_text.h"
 #include "win32/window_messages.h"
@@ -48,6 +49,12 @@ int ShiftOf(WPARAM keys) {
          (GetKeyState(VK_MENU) < 0 ? kAltKey : 0);
 }
 
+// The window's size with its caption, as it is created at this scale.
+SIZE OuterSizeAt(DisplayScale scale) {
+  const Point client = ClientSizeAt(scale);
+  return OuterSizeForDpi(SIZE{client.x, client.y}, kStyle, kExStyle, scale.dpi);
+}
+
 }  // namespace
 
 WindowWin::~WindowWin() {
@@ -61,16 +68,12 @@ bool WindowWin::Create(frmRuvoZava& form, DisplayScale scale) {
   if (!RegisterWindowClass(instance_, &Procedure)) return false;
   form_ = &form;
   scale_ = scale;
-  const Point client = ClientSizeAt(scale);
-  RECT outer{0, 0, client.x, client.y};
-  (void)AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  const SIZE outer = OuterSizeAt(scale);
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
   // Created hidden: without WS_VISIBLE it appears only when the form asks.
-  const HWND window = CreateWindowExW(kExStyle, kClassName, kWindowTitle, kStyle, x, y, width,
-                                      height, nullptr, nullptr, instance_, this);
+  const HWND window = CreateWindowExW(kExStyle, kClassName, kWindowTitle, kStyle, x, y, outer.cx,
+                                      outer.cy, nullptr, nullptr, instance_, this);
   if (window == nullptr) {
     form_ = nullptr;
     return false;
@@ -93,6 +96,15 @@ void WindowWin::RemoveCaption(int outerWidth, int outerHeight) {
   (void)SetWindowLongPtrW(window_, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CAPTION));
   (void)SetWindowPos(window_, nullptr, 0, 0, outerWidth, outerHeight,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void WindowWin::SetScale(DisplayScale scale) {
+  scale_ = scale;
+  handCursor_.Reset();  // loaded again at the new size when next shown
+  if (window_ == nullptr) return;
+  const SIZE outer = OuterSizeAt(scale);
+  (void)SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WindowWin::Show() {
@@ -197,6 +209,21 @@ LRESULT WindowWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    // The display's scale or the taskbar's monitor may have changed. The
+    // form hears of it from the queue, never inside a call of its own: such
+    // broadcasts are sent, and arrive while the shell takes a tick's icon.
+    case WM_DPICHANGED:
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+      if (!displayChangePosted_) {
+        displayChangePosted_ = PostMessageW(window_, kDisplayChangedMessage, 0, 0) != FALSE;
+      }
+      if (message == WM_DPICHANGED) return 0;  // the form sizes the window itself
+      break;
+    case kDisplayChangedMessage:
+      displayChangePosted_ = false;
+      form.DisplayChanged();
+      return 0;
     case WM_CLOSE: Unload(); return 0;
     case WM_DESTROY:
       if (!unloaded_) {

@@ -37,6 +37,7 @@ class WindowWin final : public WindowHost {
 
   Point OuterSize() const override;
   void RemoveCaption(int outerWidth, int outerHeight) override;
+  void SetScale(DisplayScale scale) override;
   void Show() override;
   void Hide() override;
   void Refresh() override;
@@ -62,6 +63,7 @@ class WindowWin final : public WindowHost {
   bool unloaded_ = false;
   // Tells the form when nobody can see the tray.
   VisibilityWatch visibility_{[this] { return window_; }};
+  bool displayChangePosted_ = false;
 };
 
 }  // namespace kx::win

@@ -131,6 +131,7 @@ class FakeIcon final : public Icon {
 // colour. Widths: 15 for characters of two code page 932 bytes, 8 otherwise.
 class FakeGraphics final : public Graphics {
  public:
+  void SetScreenDpi(int dotsPerInch) override { dpi = dotsPerInch; }
   void SelectGlyphFont(std::u16string_view face, int points) override {
     glyphFont = {std::u16string(face), static_cast<float>(points)};
   }
@@ -152,7 +153,7 @@ class FakeGraphics final : public Graphics {
     Color color;
   };
   std::vector<Text> textsDrawn;
-  int liveIcons = 0;
+  int liveIcons = 0, dpi = 0;  // 0: never told
   bool failIcons = false;
 
  private:
@@ -165,6 +166,7 @@ class FakeWindowHost final : public WindowHost {
   // 280 x 95 client, a 3-pixel frame, a 19-pixel caption
   Point OuterSize() const override { return {286, 124}; }
   void RemoveCaption(int, int) override {}
+  void SetScale(DisplayScale to) override { scale = to; }
   void Show() override { visible = true; }
   void Hide() override { visible = false; }
   void Refresh() override {}
@@ -177,6 +179,7 @@ class FakeWindowHost final : public WindowHost {
 
   bool visible = false;
   int popups = 0;
+  DisplayScale scale;  // as SetScale last gave it
   std::vector<std::u16string> openedAddresses;
   std::function<void()> onUnload;
 };

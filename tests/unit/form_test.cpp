@@ -198,6 +198,33 @@ TEST(Tray, EachTickHandsTheShellOneNewIconUntilExit) {
   EXPECT_EQ(w.fake.files.writes, 0);  // settings are saved by the settings window alone
 }
 
+// A new display scale while running: the window and the icon as a start at
+// that scale draws them; the settings, the timer, the window's state and
+// the text on its way stay. A report of the same scale changes nothing.
+TEST(Display, ANewScaleRedrawsWindowAndIconAndNothingElse) {
+  Loaded at144(144), w;
+  w.Ticks(5);
+  for (Loaded* l : {&at144, &w}) l->Press(l->In(0, 40));  // a colour picked, not yet saved
+  w.fake.window.Show();
+  const TickerFields was = w.Engine().Fields();
+  const std::size_t calls = w.fake.tray.calls.size();
+  w.form->DisplayChanged();
+  EXPECT_EQ(w.fake.tray.calls.size(), calls);
+  w.fake.environment.screen.dpiX = w.fake.environment.screen.dpiY = 144;
+  w.form->DisplayChanged();
+  EXPECT_TRUE(w.fake.graphics.dpi == 144 && w.fake.window.scale == DisplayScale{144});
+  EXPECT_EQ(w.form->ClientPicture(), at144.form->ClientPicture());
+  const auto* shown = dynamic_cast<const fake::FakeIcon*>(w.Shown().icon);
+  ASSERT_TRUE(shown && w.fake.tray.calls.size() == calls + 1);
+  EXPECT_EQ(shown->Picture().Width(), 24);  // the shell's small icon at 150 %
+  const TickerFields& now = w.Engine().Fields();
+  EXPECT_TRUE(now.TickerState == was.TickerState && now.QuestionIndex == was.QuestionIndex &&
+              now.CharIndex == was.CharIndex && now.CurrentText == was.CurrentText);
+  EXPECT_EQ(w.form->settings.QuestionColor, 2);
+  EXPECT_TRUE(w.fake.window.visible && w.fake.timer.Enabled() && w.fake.files.writes == 0);
+  EXPECT_EQ(w.fake.timer.Interval(), 100);
+}
+
 // At every scale a press lands on the level and cell it would at 100 %, and
 // only the left button alone drags the knob, inside the box.
 TEST(SettingsWindow, PressesAndDragsLandOnTheSameLevelAndCellAtEveryScale) {

@@ -44,6 +44,24 @@ TEST_F(TickerEngineTest, CanvasAndStepFollowTheScale) {
   }
 }
 
+// A new scale while a character comes in: the text goes on where it was,
+// as an engine started at that scale shows the same ticks of it.
+TEST_F(TickerEngineTest, ANewScaleGoesOnWithTheCharacterWhereItWas) {
+  Install(module, Record(u"AB", u"C"));
+  TickerEngine fresh(fake.graphics, fake.random, DisplayScale{192});
+  for (int tick = 0; tick < 2; ++tick) {
+    engine.Tick(module, 0, 1);
+    fresh.Tick(module, 0, 1);
+  }
+  engine.Rescale(DisplayScale{192});
+  for (int tick = 0; tick < 12; ++tick) {
+    ASSERT_EQ(engine.Picture1(), fresh.Picture1()) << tick;
+    ASSERT_EQ(engine.Fields().CurrentChar, fresh.Fields().CurrentChar) << tick;
+    engine.Tick(module, 0, 1);
+    fresh.Tick(module, 0, 1);
+  }
+}
+
 // Two columns a tick: an 8-pixel character passes in 4 ticks, the 15-pixel
 // gap in 8; each leaves its last columns black.
 TEST_F(TickerEngineTest, CharactersScrollInAtTheirOwnWidth) {
