@@ -206,17 +206,19 @@ def taught(evidence, literal, on, kun):
     for reading in list(plain):
         # Words of other readings: 続き of つづく, やす (安物) of やすい, but
         # not ひと of ひとつ, a reading of its own.
-        owners = {stem: verb for verb, stem in stems.items() if verb != reading and not verb.endswith('つ')}
-        for verb in stems:
+        owners = {}  # the verb a form is a word of; None where several share it (おも: おもい, おもり)
+        for verb, stem in stems.items():
             if verb != reading:
-                owners.update(dict.fromkeys(continuative(verb), verb))
+                forms = continuative(verb) | (set() if verb.endswith('つ') else {stem})
+                for form in forms:
+                    owners[form] = verb if owners.get(form, verb) == verb else None
         if {d + reading[1:] for d in DEVOICED.get(reading[0], '')} & (set(plain) | set(owners)):
             plain.remove(reading)  # -じるし is しるし after another word
         elif reading in owners:
             plain.remove(reading)
             if reading in evidence.alone[literal]:
                 kept[reading] = common[reading]  # 卸 (おろし), 答 (こたえ)
-            else:
+            elif owners[reading]:
                 support[owners[reading]] += common[reading]
                 rare_support[owners[reading]] += rare[reading]
     for reading in plain:
