@@ -9,8 +9,9 @@ import os
 import sys
 
 # What the dictionaries' evidence reaches today, less a little: a change to
-# the rule that loses more readings, or adds more, fails.
-PRECISION, RECALL = 0.90, 0.92
+# the rule that loses more readings, or adds more, fails. Even the table's
+# own readings reach only 0.977 recall once cut to 30 characters (上 下 生 明 汚).
+PRECISION, RECALL = 0.91, 0.93
 here = os.path.dirname(os.path.abspath(__file__))
 packs, fixture = sys.argv[1], (sys.argv[2:] or [f'{here}/school_readings.tsv'])[0]
 taught = {}
