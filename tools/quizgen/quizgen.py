@@ -19,6 +19,7 @@ import sys
 import xml.etree.ElementTree as ET
 
 import readable
+import school_readings
 
 QUESTION_BYTES = 288
 ANSWER_BYTES = 60
@@ -41,6 +42,7 @@ TOO_LONG = 'no answer fits 60 bytes'
 TOO_MANY_READINGS = 'several equal readings that do not fit together'
 NO_READING = 'no reading'
 NO_MEANING = 'no English meaning'
+NOT_TAUGHT = 'readings no school teaches, left out'
 
 
 def has_cp932_form(text):
@@ -55,38 +57,8 @@ def fits(text, limit):
     return len(text.encode('cp932', errors='replace')) <= limit
 
 
-def katakana(text):
-    return ''.join(chr(ord(c) + 0x60) if '\u3041' <= c <= '\u3096' else c for c in text)
-
-
 def hiragana(text):
     return ''.join(chr(ord(c) - 0x60) if '\u30a1' <= c <= '\u30f6' else c for c in text)
-
-
-def unique(items):
-    return list(dict.fromkeys(items))
-
-
-def learner_readings(readings, script):
-    """Readings as a textbook prints them: no okurigana dot, and prefix or
-    suffix forms (marked '-') only when the kanji has no other reading."""
-    whole = [r for r in readings if not r.startswith('-') and not r.endswith('-')]
-    chosen = whole or [r.strip('-') for r in readings]
-    return unique(script(r.replace('.', '')) for r in chosen)
-
-
-def fit_readings(on, kun, limit=ANSWER_BYTES):
-    """The on and kun readings joined, the rarer (later) ones dropped until
-    they fit; None when even the first of each does not."""
-    on, kun = list(on), list(kun)
-    while True:
-        answer = '／'.join(part for part in ('・'.join(on), '・'.join(kun)) if part)
-        if limit is None or fits(answer, limit):
-            return answer
-        longer = kun if len(kun) >= len(on) else on
-        if len(longer) <= 1:
-            return None
-        longer.pop()
 
 
 def fit_list(items, separator):
@@ -105,6 +77,7 @@ class Pack:
         self.questions = set()
         self.left_out = collections.Counter()
         self.shortened = 0
+        self.not_taught = 0
 
     def add(self, question, answer, shortened=False):
         if question in self.questions:
@@ -145,27 +118,36 @@ def read_kanjidic(path):
             element.clear()
 
 
-def kanji_packs(characters):
+def kanji_packs(characters, evidence):
     grades = {grade: Pack(name) for grade, name in GRADE_PACKS}
     grades[8] = Pack(JUNIOR_HIGH_PACK)
     levels = {level: Pack(name) for level, name in JLPT_MEANING_PACKS}
     for literal, grade, jlpt, on, kun, english in characters:
         if grade in grades:
-            add_kanji_reading(grades[grade], literal, on, kun)
+            add_kanji_reading(grades[grade], literal, on, kun, evidence)
         if jlpt in levels:
             add_meaning(levels[jlpt], literal, english)
     return [grades[g] for g in sorted(grades)] + list(levels.values())
 
 
-def add_kanji_reading(pack, literal, on, kun):
-    on, kun = learner_readings(on, katakana), learner_readings(kun, hiragana)
-    answer = fit_readings(on, kun)
-    if not on and not kun:
+def add_kanji_reading(pack, literal, on, kun, evidence):
+    uses = school_readings.taught(evidence, literal, on, kun)
+    pack.not_taught += len(set(map(school_readings.label, on + kun)) - set(uses))
+    on, kun = [r for r in uses if is_katakana(r)], [r for r in uses if not is_katakana(r)]
+    answer = school_readings.fit(on, kun, uses, lambda text: fits(text, ANSWER_BYTES))
+    if not has_cp932_form(literal):
+        pack.skip(NO_CP932)
+    elif not uses:
         pack.skip(NO_READING)
     elif answer is None:
         pack.skip(TOO_LONG)
     else:
-        pack.add(f'「{literal}」の読みは？', answer, answer != fit_readings(on, kun, limit=None))
+        pack.add(f'「{literal}」の読みは？', answer,
+                 answer != school_readings.fit(on, kun, uses, lambda text: True))
+
+
+def is_katakana(reading):
+    return '\u30a1' <= reading[0] <= '\u30fa'
 
 
 def without_notes(gloss):
@@ -492,6 +474,8 @@ def report(packs, bad_lines):
                    f'{pack.shortened} answers shortened\n')
         for reason, count in sorted(pack.left_out.items()):
             text.write(f'  left out, {reason}: {count}\n')
+        if pack.not_taught:
+            text.write(f'  {NOT_TAUGHT}: {pack.not_taught}\n')
     text.write(f'EDICT lines that are not EUC-JP entries: {bad_lines}\n')
     return text.getvalue()
 
@@ -503,9 +487,12 @@ def main(argv):
     parser.add_argument('--out', required=True)
     args = parser.parse_args(argv)
     with open(args.edict, 'rb') as stream:
-        entries, bad_lines = read_edict(stream.read())
+        edict = stream.read()
+    entries, bad_lines = read_edict(edict)
     characters = list(read_kanjidic(args.kanjidic))
-    packs = kanji_packs(characters) + edict_packs(entries, characters)
+    evidence = school_readings.Evidence({c[0]: (c[3], c[4]) for c in characters})
+    evidence.add_edict(edict)
+    packs = kanji_packs(characters, evidence) + edict_packs(entries, characters)
     for pack in packs:
         write_pack(pack, args.out)
     summary = report(packs, bad_lines)
