@@ -56,9 +56,8 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
-  const int interval = std::wcstol(commandLine, nullptr, 10) > 0
-                           ? static_cast<int>(std::wcstol(commandLine, nullptr, 10))
-                           : 50;
+  const long asked = std::wcstol(commandLine, nullptr, 10);
+  const int interval = asked > 0 ? static_cast<int>(asked) : 50;
   // The ready picture: a 32-bit colour bitmap of stripes and an all-zero mask.
   BITMAPINFO format{};
   format.bmiHeader.biSize = sizeof(format.bmiHeader);
