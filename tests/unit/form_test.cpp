@@ -23,6 +23,7 @@ namespace kx {
 namespace {
 
 using testing::Record;
+using namespace std::string_literals;
 
 const std::u16string kQuiz = u"C:\\KX\\q.kxd";
 const std::u16string kPleaseLoad = u"Fileを読み込んで下さい。";
@@ -352,7 +353,12 @@ TEST(LoadFileCommand, RefusalsReopenTheDialogUntilAFileIsAccepted) {
   expected[0] = u"旧Fileは使用出来ません、\r\nFileを指定し直して下さい。";
   EXPECT_EQ(w.fake.dialogs.messages, expected);
   ASSERT_EQ(w.fake.dialogs.fileRequests.size(), 7u);
-  EXPECT_EQ(w.fake.dialogs.fileRequests[0].initialDir, kQuiz);
+  // Question files first and selected (filter pairs count from 1).
+  const OpenFileRequest& first = w.fake.dialogs.fileRequests[0];
+  EXPECT_EQ(first.filter, u"KX問題ﾌｧｲﾙ (*.kxd)\0*.kxd\0全てのﾌｧｲﾙ (*.*)\0*.*\0\0"s);
+  EXPECT_EQ(std::tie(first.filterIndex, first.title, first.flags),
+            std::tuple(1u, u"問題を読む"s, 0x81806u));
+  EXPECT_EQ(first.initialDir, kQuiz);
   EXPECT_EQ(w.fake.dialogs.fileRequests[6].initialDir, w.module.AppPath);
   EXPECT_EQ(w.module.QuestionFilePath, fits);
   w.Offer(u"C:\\q\\odd.kxd", std::string(350, 'x'));

@@ -24,28 +24,34 @@ class SettingsRules : public ::testing::Test {
   fake::FakePlatform fake;
 };
 
-// Each file is read, then saved with the answer colour changed to 3: keys
-// that were not set (missing, 9, out of range) are written, the rest stay.
+// Each file is read (speed, question and answer colour; unset: 1, 0, 1),
+// then saved with the answer colour changed to 3: keys that were not set
+// (missing, 9, out of range, or only in another section) are written, the
+// rest stay.
 TEST_F(SettingsRules, ASaveWritesTheChangedAndUnsetKeysAndKeepsTheRest) {
   const struct {
     std::string before;
-    std::int16_t speed;
+    std::int32_t speed, question, answer;
     std::string after;
   } cases[] = {
-      {"", 1, "[SCROLL]\r\nSPEED=1\r\n[COLOR]\r\nQUESTION=0\r\nANSWER=3\r\n"},
-      {"[COLOR]\r\nQUESTION=9\r\nANSWER=2\r\n", 1,
+      {"", 1, 0, 1, "[SCROLL]\r\nSPEED=1\r\n[COLOR]\r\nQUESTION=0\r\nANSWER=3\r\n"},
+      {"[COLOR]\r\nQUESTION=9\r\nANSWER=2\r\n", 1, 0, 2,
        "[COLOR]\r\nQUESTION=0\r\nANSWER=3\r\n[SCROLL]\r\nSPEED=1\r\n"},
-      {"[SCROLL]\nSPEED=7\n[COLOR]\nQUESTION=-4\nANSWER=1\n", 2,
+      {"[SCROLL]\nSPEED=7\n[COLOR]\nQUESTION=-4\nANSWER=1\n", 2, 0, 1,
        "[SCROLL]\nSPEED=2\n[COLOR]\nQUESTION=0\nANSWER=3\n"},
-      {"[SCROLL]\rSPEED=0\r[COLOR]\rQUESTION=0\rANSWER=1\r", 0,
-       "[SCROLL]\rSPEED=0\r[COLOR]\rQUESTION=0\rANSWER=3\r"},
+      {"[SCROLL]\rSPEED=0\r[COLOR]\rQUESTION=3\rANSWER=1\r", 0, 3, 1,
+       "[SCROLL]\rSPEED=0\r[COLOR]\rQUESTION=3\rANSWER=3\r"},
+      {"[SCROLL]\r\nANSWER=2\r\n[COLOR]\r\nSPEED=0\r\n", 1, 0, 1,
+       "[SCROLL]\r\nANSWER=2\r\nSPEED=1\r\n[COLOR]\r\nSPEED=0\r\nQUESTION=0\r\nANSWER=3\r\n"},
   };
   for (const auto& c : cases) {
     fake.files.writes = 0;
     fake.files.contents.clear();
     if (!c.before.empty()) File() = c.before;
     Settings settings = Load();
-    EXPECT_EQ(settings.SpeedLevel, c.speed);
+    EXPECT_EQ(settings.SpeedLevel, c.speed) << c.before;
+    EXPECT_EQ(settings.QuestionColor, c.question) << c.before;
+    EXPECT_EQ(settings.AnswerColor, c.answer) << c.before;
     settings.AnswerColor = 3;
     Save(settings);
     EXPECT_TRUE(File() == c.after) << c.before.substr(0, 30);
