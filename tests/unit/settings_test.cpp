@@ -91,7 +91,7 @@ TEST(IniFileRead, ReadsStringsAndNumbersAsThePlatformDoes) {
       "[COLOR]\nQUESTION=1\nquestion=2\nLONELY\nE= \nK==x\n"
       "[qaz]\rQ=\"quoted value\"\rS=' 7'\rM=\"mixed'\rO=\"\"\rP=\"a\"b\"\r"
       "[N]\r\nP=+5\r\nNS=- 4\r\nPM=+-1\r\nY=12abc\r\nZ=3.9\r\nE=0000000000042\r\nO=0o17\r\n"
-      "B=0b101\r\nX=0xfa\r\nXE=0x\r\nNX=-0x10\r\nSX= +0x1A\r\nBIG=4294967297\r\n"
+      "W=1x5\r\nB=0b101\r\nX=0xfa\r\nXE=0x\r\nNX=-0x10\r\nSX= +0x1A\r\nBIG=4294967297\r\n"
       "C=2147483648\r\nD=-2147483649\r\nL=" +
       std::string(28, '0') +
       "12\r\n"
@@ -109,9 +109,9 @@ TEST(IniFileRead, ReadsStringsAndNumbersAsThePlatformDoes) {
     EXPECT_EQ(value ? "=" + *value : "", equals == read.npos ? "" : read.substr(equals)) << read;
   }
   const std::pair<std::string, std::int32_t> numbers[] = {
-      {"P", 5},   {"NS", 0},        {"PM", 0},        {"Y", 12}, {"Z", 3},    {"E", 42},
-      {"O", 15},  {"B", 5},         {"X", 250},       {"XE", 0}, {"NX", -16}, {"SX", 26},
-      {"BIG", 1}, {"C", INT32_MIN}, {"D", INT32_MAX}, {"L", 1},  {"none", 9}};
+      {"P", 5},   {"NS", 0},  {"PM", 0},        {"Y", 12},        {"W", 1},  {"Z", 3},
+      {"E", 42},  {"O", 15},  {"B", 5},         {"X", 250},       {"XE", 0}, {"NX", -16},
+      {"SX", 26}, {"BIG", 1}, {"C", INT32_MIN}, {"D", INT32_MAX}, {"L", 1},  {"none", 9}};
   for (const auto& [key, value] : numbers) EXPECT_EQ(ini.ReadInt("N", key, 9), value) << key;
   EXPECT_EQ(ini.ReadInt("QAZ", "S", 9), 7);
   EXPECT_EQ(ini.ReadInt("COLOR", "E", 9), 9);
@@ -126,7 +126,8 @@ TEST(IniFileWrite, ChangesOnlyTheOneValueAndKeepsEveryOtherByte) {
   const struct {
     std::string before, after;
   } cases[] = {
-      {"[T]\nA=1", "[T]\nA=1\n[S]\nK=\x96\xE2\n"},
+      {"[T]\rA=1", "[T]\rA=1\r[S]\rK=\x96\xE2\r"},
+      {"\r\n[S]\r\n", "\r\n[S]\r\nK=\x96\xE2\r\n"},
       {"[S]\nA=1", "[S]\nA=1\nK=\x96\xE2\n"},
       {"[s]\r\n  k = old  \r\nL=2\r\n", "[s]\r\n  k =\x96\xE2\r\nL=2\r\n"},
       {"[S]\rK \rK=2\r", "[S]\rK=\x96\xE2\rK=2\r"},
