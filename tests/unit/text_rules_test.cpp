@@ -32,12 +32,14 @@ TEST(TextRules, TipsAndPathsAreCutAtTheirNulAndAtACharacterThatFits) {
 // continuation, overlong forms, surrogates, past U+10FFFF, a cut character.
 TEST(TextRules, Utf8ReadsEveryLengthAndNamesTheFirstByteThatIsNoCharacter) {
   const std::string every =
-      "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xED\x9F\xBF\xEE\x80\x80\xF0\x90\x80\x80\xF4"
+      "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xED\x9F\xBF\xF0\x90\x80\x80\xEE\x80\x80\xF4"
       "\x8F\xBF\xBF";
-  const std::u16string text = u"\x7F\u0080\u07FF\u0800\uFFFF\uD7FF\uE000\U00010000\U0010FFFF";
+  const std::u16string text = u"\x7F\u0080\u07FF\u0800\uFFFF\uD7FF\U00010000\uE000\U0010FFFF";
   EXPECT_EQ(DecodeUtf8(every).text, text);
   EXPECT_FALSE(DecodeUtf8(every).error);
-  EXPECT_EQ(Utf16ToUtf8(text + u"\xD800x"), every + "\xEF\xBF\xBDx");
+  // Halves of surrogate pairs alone are written as U+FFFD.
+  EXPECT_EQ(Utf16ToUtf8(text + u"\xDC00\xDC00\xD800\uE000"),
+            every + "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80");
   for (const std::string bytes :
        {"a\x80", "a\xC1\xBF", "a\xE0\x9F\xBF", "a\xF0\x8F\xBF\xBF", "a\xED\xA0\x80",
         "a\xED\xBF\xBF", "a\xF4\x90\x80\x80", "a\xF5\x41", "a\xE3\x81", "a\xE3\x41"}) {
