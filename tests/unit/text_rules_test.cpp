@@ -38,8 +38,8 @@ TEST(TextRules, Utf8ReadsEveryLengthAndNamesTheFirstByteThatIsNoCharacter) {
   EXPECT_EQ(DecodeUtf8(every).text, text);
   EXPECT_FALSE(DecodeUtf8(every).error);
   // Halves of surrogate pairs alone are written as U+FFFD.
-  EXPECT_EQ(Utf16ToUtf8(text + u"\xDC00\xDC00\xD800\uE000"),
-            every + "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80");
+  EXPECT_EQ(Utf16ToUtf8(text + u"\xDC00\xDC00\xDFFF\xD800\uE000"),
+            every + "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80");
   for (const std::string bytes :
        {"a\x80", "a\xC1\xBF", "a\xE0\x9F\xBF", "a\xF0\x8F\xBF\xBF", "a\xED\xA0\x80",
         "a\xED\xBF\xBF", "a\xF4\x90\x80\x80", "a\xF5\x41", "a\xE3\x81", "a\xE3\x41"}) {
