@@ -18,6 +18,7 @@
 #include "questions/file_choice.h"
 #include "settings/settings.h"
 #include "unit/question_test_records.h"
+#include "window/settings_pictures.h"
 
 namespace kx {
 namespace {
@@ -222,6 +223,30 @@ TEST(SettingsWindow, PressesAndDragsLandOnTheSameLevelAndCellAtEveryScale) {
       EXPECT_EQ(w.form->settings.QuestionColor, cell) << dpi << " " << x;
     }
   }
+}
+
+// The window opens on the stored settings, at 200 % each design pixel
+// doubled: the knob's point under its level's tick, the green frame around
+// each chosen colour dot, the frames' and labels' texts; and the ticker
+// moves on.
+TEST(SettingsWindow, OpensOnTheStoredSettingsAndTheTickerMovesOn) {
+  Loaded w(192, kIni + "[SCROLL]\r\nSPEED=0\r\n[COLOR]\r\nQUESTION=3\r\nANSWER=2\r\n");
+  const auto at = [&](int x, int y) { return w.form->ClientPicture().At(x, y); };
+  for (int level = 0; level <= 2; ++level) {
+    EXPECT_EQ(at(2 * (16 + level * 56), 2 * 61 + 1) == kBlack, level == 0) << level;
+  }
+  for (int cell = 0; cell <= 3; ++cell) {
+    EXPECT_EQ(at(2 * (195 + cell * 16), 2 * 41) == kColorMarkGreen, cell == 3) << cell;
+    EXPECT_EQ(at(2 * (195 + cell * 16), 2 * 65) == kColorMarkGreen, cell == 2) << cell;
+    EXPECT_EQ(at(2 * (202 + cell * 16), 2 * 71), ColorTable[static_cast<std::size_t>(cell)]);
+  }
+  const auto& texts = w.fake.graphics.textsDrawn;
+  for (const std::u16string label : {u"スピード", u"色", u"問題", u"解答"}) {
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](auto& t) { return t.text == label; }));
+  }
+  w.Ticks(8);  // columns move on: the next glyph comes
+  ASSERT_GE(w.fake.graphics.glyphsDrawn.size(), 2u);
+  EXPECT_EQ(w.fake.graphics.glyphsDrawn[1], u"B");
 }
 
 TEST(SettingsWindow, ClosingClickSavesWhatChangedAndAppliesTheSpeed) {
