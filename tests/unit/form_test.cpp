@@ -251,12 +251,18 @@ TEST(SettingsWindow, OpensOnTheStoredSettingsAndTheTickerMovesOn) {
 
 TEST(SettingsWindow, ClosingClickSavesWhatChangedAndAppliesTheSpeed) {
   Loaded w;  // no settings yet: the first close writes all three keys
-  w.fake.window.Show();
+  w.form->PopUp_Click(kPopUpSettings);
   // Frames, labels, borders and the emblem do not close.
   for (const Point p : {Point{5, 30}, Point{160, 45}, Point{192, 38}, Point{5, 5}}) w.Press(p);
   EXPECT_TRUE(w.fake.window.visible);
-  w.Press(w.In(-1, 110, 20));
+  const int refreshes = w.fake.window.refreshes;
+  w.Press(w.In(-1, 10, 20));
+  w.Move(w.In(-1, 110, 20), kLeftButton);
   w.Press(w.In(1, 40));
+  // Each change is drawn and shown at once: the knob at 2, the answer mark on cell 2.
+  const Surface& p = w.form->ClientPicture();
+  EXPECT_TRUE(p.At(16 + 2 * 56, 61) == kBlack && p.At(195 + 2 * 16, 65) == kColorMarkGreen);
+  EXPECT_EQ(w.fake.window.refreshes, refreshes + 3);
   w.Press({200, 5}, kRightButton);  // the title band
   EXPECT_TRUE(!w.fake.window.visible && w.form->MenuVisible() && w.fake.timer.Enabled());
   EXPECT_EQ(w.fake.timer.Interval(), 150);
@@ -306,7 +312,7 @@ const std::u16string kChosen = u"C:\\KX\\chosen.kxd";
 
 TEST(LoadFileCommand, AnAcceptedFileIsStoredAndRestartsOrFreezesTheTicker) {
   for (const bool readable : {true, false}) {
-    Loaded w;
+    Loaded w(96, readable ? "" : kIni);  // the first from a start without a file
     w.Ticks(5);  // a frozen ticker keeps its last picture, not the program icon
     w.Offer(kChosen, Record(u"新しい", u"答") + Record(u"別の", u"答"));
     if (!readable) w.fake.files.unreadable.insert(kChosen);
