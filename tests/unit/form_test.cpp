@@ -151,6 +151,7 @@ TEST(FormLoad, AFreshFolderStoresOnlyABundledQuizItCanNameAgain) {
 // Only whole pixels that are one of the three messages act.
 TEST(Tray, NotificationsSkipShowTheSettingsAndOpenThePopup) {
   Loaded w(120, kIni + "[COLOR]\r\nQUESTION=3\r\nANSWER=2\r\n");
+  EXPECT_TRUE(w.module.TwipsPerPixelX == 12 && w.module.TwipsPerPixelY == 12);  // 1440 / 120
   w.Ticks(2);
   for (int message : {0x200, 0x202, 0x205, 0x206, 0x207, 0x208, 0x209, 100}) w.Notify(message);
   w.Notify(516 * 15 / 12);  // 516 at 15 twips is another number
@@ -392,6 +393,8 @@ TEST(LoadFileCommand, RefusalsReopenTheDialogUntilAFileIsAccepted) {
   EXPECT_EQ(first.initialDir, kQuiz);
   EXPECT_EQ(w.fake.dialogs.fileRequests[6].initialDir, w.module.AppPath);
   EXPECT_EQ(w.module.QuestionFilePath, fits);
+  SelectQuestionFile(w.platform, w.module);  // a cancel at once leaves no path either
+  EXPECT_EQ(w.module.QuestionFilePath, u"");
   w.Offer(u"C:\\q\\odd.kxd", std::string(350, 'x'));
   SelectQuestionFile(w.platform, w.module);
   EXPECT_EQ(w.module.QuestionFilePath, u"");
