@@ -132,6 +132,8 @@ TEST(FormLoad, StartUpVariants) {
     EXPECT_EQ(w.module.Questions.count, c.count);
     EXPECT_EQ(w.StoredPath(), c.stored);
     EXPECT_EQ(w.fake.files.writes, c.ini ? 0 : 1);
+    // Seeded once; no caption, 2100 twips (140 pixels) high less the 19 of the caption.
+    EXPECT_TRUE(w.fake.random.seeds == 1 && w.fake.window.outerSize == (Point{286, 121}));
   }
 }
 
@@ -190,6 +192,7 @@ TEST(Tray, EachTickHandsTheShellOneNewIconUntilExit) {
   w.form->TaskbarCreated();
   EXPECT_EQ(w.fake.tray.calls.size(), 302u);
   EXPECT_EQ(w.fake.tray.calls.back().data.icon, shown);
+  w.fake.graphics.failIcons = false;
   w.form->PopUp_Click(kPopUpExit);
   w.form->Timer1_Timer();
   w.form->TaskbarCreated();

@@ -90,7 +90,7 @@ TEST(IniFileRead, ReadsStringsAndNumbersAsThePlatformDoes) {
       "K=outside\r\n  [ ScRoLl \t]; fast\r\n\t SpEeD \t=\t 2 \x1A\t\r\n;SPEED=0\r\n"
       "[COLOR]\nQUESTION=1\nquestion=2\nLONELY\nE= \nK==x\n"
       "[qaz]\rQ=\"quoted value\"\rS=' 7'\rM=\"mixed'\rO=\"\"\rP=\"a\"b\"\r"
-      "[N]\r\nP=+5\r\nNS=- 4\r\nPM=+-1\r\nY=12abc\r\nZ=3.9\r\nE=0000000000042\r\nO=0o17\r\n"
+      "[N]\r\nP=+5\r\nNS=- 4\r\nPM=+-1\r\nY=12abc\r\nZ=3.9\r\nE=042\r\nO=0o17\r\n"
       "W=1x5\r\nB=0b101\r\nX=0xfa\r\nXE=0x\r\nNX=-0x10\r\nSX= +0x1A\r\nBIG=4294967297\r\n"
       "C=2147483648\r\nD=-2147483649\r\nL=" +
       std::string(28, '0') +

@@ -8,6 +8,7 @@
 
 #include "forms/font_choice.h"
 #include "forms/random_source.h"
+#include "text/cp932.h"
 #include "text/spaces.h"
 #include "text/utf8.h"
 #include "ticker/tray_tip.h"
@@ -50,6 +51,9 @@ TEST(TextRules, Utf8ReadsEveryLengthAndNamesTheFirstByteThatIsNoCharacter) {
     EXPECT_EQ(decoded.error->offset, bytes == "a\xE3\x41" ? 2u : 1u) << decoded.error->offset;
   }
   EXPECT_EQ(Utf8ToUtf16("a\x80\xE3\x81"), u"a\uFFFD\uFFFD\uFFFD");
+  // Code page 932 read strictly: no character, or a lead byte without its trail byte.
+  for (const char* bad : {"a\x80", "a\x96"}) EXPECT_EQ(DecodeCp932Strict(bad).badByte, 1u);
+  EXPECT_EQ(DecodeCp932Strict("a\x96\xE2").text, u"a問");
 }
 
 TEST(TextRules, FaceIsTheRequestedOneOrTheFirstInstalledFallback) {
