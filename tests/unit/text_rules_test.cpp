@@ -61,6 +61,7 @@ TEST(TextRules, FaceIsTheRequestedOneOrTheFirstInstalledFallback) {
   const auto has = [&](std::u16string_view face) { return installed.contains(face); };
   EXPECT_EQ(ChooseFace(u"Arial", has), u"Arial");
   EXPECT_EQ(ChooseFace(u"ＭＳ ゴシック", has), u"IPAGothic");
+  EXPECT_EQ(ChooseFace(u"X", [](std::u16string_view) { return false; }), u"X");  // none at all
 }
 
 // Draws cover the whole of [0, 1): every part of a quiz gets asked.
