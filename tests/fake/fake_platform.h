@@ -165,11 +165,11 @@ class FakeWindowHost final : public WindowHost {
  public:
   // 280 x 95 client, a 3-pixel frame, a 19-pixel caption
   Point OuterSize() const override { return {286, 124}; }
-  void RemoveCaption(int, int) override {}
+  void RemoveCaption(int width, int height) override { outerSize = {width, height}; }
   void SetScale(DisplayScale to) override { scale = to; }
   void Show() override { visible = true; }
   void Hide() override { visible = false; }
-  void Refresh() override {}
+  void Refresh() override { ++refreshes; }
   void ShowPopupMenu() override { ++popups; }
   void OpenAddress(std::u16string_view address) override { openedAddresses.emplace_back(address); }
   // As the platform's window does: its destruction unloads the form.
@@ -178,7 +178,9 @@ class FakeWindowHost final : public WindowHost {
   }
 
   bool visible = false;
+  Point outerSize;  // as the caption was removed
   int popups = 0;
+  int refreshes = 0;
   DisplayScale scale;  // as SetScale last gave it
   std::vector<std::u16string> openedAddresses;
   std::function<void()> onUnload;
@@ -187,7 +189,7 @@ class FakeWindowHost final : public WindowHost {
 // Returns the scripted values in turn, then 0.
 class FakeRandom final : public RandomSource {
  public:
-  void SeedFromClock() override {}
+  void SeedFromClock() override { ++seeds; }
   float Next() override {
     const float value = values.empty() ? 0.0f : values.front();
     if (!values.empty()) values.pop_front();
@@ -195,6 +197,7 @@ class FakeRandom final : public RandomSource {
   }
 
   std::deque<float> values;
+  int seeds = 0;
 };
 
 struct FakePlatform {

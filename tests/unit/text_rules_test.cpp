@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "forms/font_choice.h"
@@ -12,6 +13,7 @@
 #include "text/cp932.h"
 #include "text/cp932_bytes.h"
 #include "text/spaces.h"
+#include "text/utf8.h"
 #include "ticker/tray_tip.h"
 
 namespace kx {
@@ -59,11 +61,39 @@ TEST(TextRules, TipsAndPathsAreCutAtTheirNulAndAtACharacterThatFits) {
   EXPECT_EQ(TipForField(std::u16string(62, u'a') + u"\U0001F600", 64), std::u16string(62, u'a'));
 }
 
+// UTF-8 at both ends of each length, and what is no character: a lone
+// continuation, overlong forms, surrogates, past U+10FFFF, a cut character.
+TEST(TextRules, Utf8ReadsEveryLengthAndNamesTheFirstByteThatIsNoCharacter) {
+  const std::string every =
+      "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xED\x9F\xBF\xF0\x90\x80\x80\xEE\x80\x80\xF4"
+      "\x8F\xBF\xBF";
+  const std::u16string text = u"\x7F\u0080\u07FF\u0800\uFFFF\uD7FF\U00010000\uE000\U0010FFFF";
+  EXPECT_EQ(DecodeUtf8(every).text, text);
+  EXPECT_FALSE(DecodeUtf8(every).error);
+  // Halves of surrogate pairs alone are written as U+FFFD.
+  EXPECT_EQ(Utf16ToUtf8(text + u"\xDC00\xDC00\xDFFF\xD800\uE000"),
+            every + "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80");
+  for (const std::string bytes :
+       {"a\x80", "a\xC1\xBF", "a\xE0\x9F\xBF", "a\xF0\x8F\xBF\xBF", "a\xED\xA0\x80",
+        "a\xED\xBF\xBF", "a\xF4\x90\x80\x80", "a\xF5\x41", "a\xE3\x81", "a\xE3\x41"}) {
+    const Utf8Decoded decoded = DecodeUtf8(bytes);
+    EXPECT_EQ(decoded.text, u"a");
+    ASSERT_TRUE(decoded.error);
+    // The lead byte, or the byte that should have continued it.
+    EXPECT_EQ(decoded.error->offset, bytes == "a\xE3\x41" ? 2u : 1u) << decoded.error->offset;
+  }
+  EXPECT_EQ(Utf8ToUtf16("a\x80\xE3\x81"), u"a\uFFFD\uFFFD\uFFFD");
+  // Code page 932 read strictly: no character, or a lead byte without its trail byte.
+  for (const char* bad : {"a\x80", "a\x96"}) EXPECT_EQ(DecodeCp932Strict(bad).badByte, 1u);
+  EXPECT_EQ(DecodeCp932Strict("a\x96\xE2").text, u"a問");
+}
+
 TEST(TextRules, FaceIsTheRequestedOneOrTheFirstInstalledFallback) {
   const std::set<std::u16string_view> installed = {u"IPAGothic", u"VL Gothic", u"Arial"};
   const auto has = [&](std::u16string_view face) { return installed.contains(face); };
   EXPECT_EQ(ChooseFace(u"Arial", has), u"Arial");
   EXPECT_EQ(ChooseFace(u"ＭＳ ゴシック", has), u"IPAGothic");
+  EXPECT_EQ(ChooseFace(u"X", [](std::u16string_view) { return false; }), u"X");  // none at all
 }
 
 // Draws cover the whole of [0, 1): every part of a quiz gets asked.

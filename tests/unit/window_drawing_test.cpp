@@ -1,6 +1,10 @@
 // The settings window's pictures at every display scale.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+#include <vector>
+
 #include "fake/fake_platform.h"
 #include "ticker/ticker_engine.h"
 #include "window/art_pixels.h"
@@ -45,6 +49,42 @@ TEST(WindowDrawing, KnobAndColourMarkShowTheSettingsAtEveryScale) {
       EXPECT_EQ(a.At(z.Of(left + 7), z.Of(7)), ColorTable[cell]) << dpi << cell;
     }
   }
+}
+
+// At 100 % the speed box has its sunken groove (4, 7)-(118, 10), ticks at x
+// 4, 60 and 116 from y 18 four pixels down and the scale text at (2, 25);
+// frame captions stand 8 pixels in, the labels at their places in the frame.
+TEST(WindowDrawing, SpeedBoxFramesAndLabelsStandWhereTheDesignPutsThem) {
+  fake::FakeGraphics graphics;
+  SettingsPictures pictures;
+  const SystemColors c{};
+  pictures.SetUp(MakeWindowLayout(DisplayScale{}, 115), c);
+  pictures.DrawSpeedBar(graphics, 1, MakeKnobImage(), u"F S");
+  pictures.PaintFramesAndLabels(graphics, Surface(16, 16));
+  const Surface& bar = pictures.SpeedBox();
+  for (const auto& [x, y, colour] : {std::tuple{30, 7, c.shadow},
+                                     {4, 8, c.shadow},
+                                     {30, 9, c.highlight},
+                                     {117, 8, c.highlight},
+                                     {30, 6, c.face},
+                                     {3, 8, c.face},
+                                     {30, 10, c.face},
+                                     {118, 8, c.face}}) {
+    EXPECT_EQ(bar.At(x, y), colour) << x << "," << y;
+  }
+  for (const int x : {4, 116}) {
+    for (int y = 17; y <= 22; ++y) EXPECT_EQ(bar.At(x, y) == kBlack, y >= 18 && y <= 21) << x << y;
+  }
+  EXPECT_EQ(pictures.Client().At(192, 38), c.shadow);  // the question colour box's sunken edge
+  std::vector<std::pair<std::u16string, Point>> texts;
+  for (const auto& t : graphics.textsDrawn) {
+    if (!(t.at == Point{0, 0})) texts.emplace_back(t.text, t.at);  // not a caption's measuring
+  }
+  EXPECT_EQ(texts, (std::vector<std::pair<std::u16string, Point>>{{u"F S", {2, 25}},
+                                                                  {u"スピード", {12, 24}},
+                                                                  {u"色", {156, 24}},
+                                                                  {u"問題", {158, 42}},
+                                                                  {u"解答", {158, 66}}}));
 }
 
 // At 100 % the colour dots are the drawn art itself, and at 200 % each of its
