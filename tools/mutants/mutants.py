@@ -3,13 +3,14 @@
 the native tests, runs them, and prints every fault they let through as
 `file:line: what changed`.
 
-The faults are planted in a private copy of the tree under build/mutants, so
-the work tree is never touched, whatever stops the run.
+The faults are planted in two private copies of the tree under build/mutants,
+two at a time, so the work tree is never touched, whatever stops the run.
 
   tools/mutants/mutants.py                      every file, every fault
   tools/mutants/mutants.py src/ticker           the files under a folder
   tools/mutants/mutants.py --changed [BASE]     only lines changed since BASE
   tools/mutants/mutants.py --sample 8 --seed 1  at most 8 faults a file
+  tools/mutants/mutants.py --only LIST --from C the faults LIST names, made at C
 """
 
 import argparse
@@ -33,6 +34,7 @@ WORK = ROOT / "build" / "mutants"
 REPORT = WORK / "survivors.txt"
 EQUIVALENTS = WORK / "equivalent.txt"
 NEVER_RUN = WORK / "never-run.txt"
+OUTCOMES = WORK / "outcomes.txt"  # every fault judged so far, as it is judged
 
 # The portable code and kxd; the Win32 binding has no native tests.
 ELIGIBLE = ("src/", "tools/kxd/")
@@ -226,6 +228,22 @@ def changed_lines(base):
     return changed
 
 
+def listed_faults(path, commit):
+    """The faults a list names, each as its file, the text of its line at
+    `commit` and what changed, so that a list made before lines moved still
+    finds its faults."""
+    listed, texts = set(), {}
+    for entry in Path(path).read_text(encoding="utf-8").splitlines():
+        m = re.match(r"(.+?):(\d+): (.+)$", entry)
+        if not m:
+            continue
+        rel, number, what = m.group(1), int(m.group(2)), m.group(3)
+        if rel not in texts:
+            texts[rel] = git("show", f"{commit}:{rel}").split("\n")
+        listed.add((rel, texts[rel][number - 1].strip(), what))
+    return listed
+
+
 # --- the private trees and their builds ----------------------------------------
 
 def sync_tree(tree):
@@ -325,8 +343,10 @@ class Lane:
     def prepare(self, jobs):
         self.tree.mkdir(parents=True, exist_ok=True)
         sync_tree(self.tree)
-        # clang builds the tests' own objects in half the time g++ takes.
+        # clang builds the tests' own objects in half the time g++ takes, and
+        # lld links in a fraction of the time of the default linker.
         compiler = [f"-DCMAKE_CXX_COMPILER={c}" for c in ("clang++",) if shutil.which(c)]
+        compiler += ["-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld"] if shutil.which("ld.lld") else []
         configure(self.tree, self.build, *compiler, f"-DCMAKE_CXX_FLAGS_RELEASE={FLAGS}",
                   f"-DCMAKE_PROJECT_INCLUDE={Path(__file__).parent / 'unoptimised_tests.cmake'}",
                   "-DKX_UNOPTIMISED_TARGETS=" + ";".join(p for p in PROGRAMS if p != "kxd"))
@@ -457,6 +477,8 @@ def main():
     parser.add_argument("--seed", default="0", help="seed of the sample (default 0)")
     parser.add_argument("--only", metavar="FILE",
                         help="only the faults listed in FILE as `file:line: what changed`")
+    parser.add_argument("--from", dest="listed_at", default="HEAD", metavar="COMMIT",
+                        help="the commit whose lines --only's list numbers (default HEAD)")
     parser.add_argument("--lanes", type=int, default=2, help="faults built at once (default 2)")
     parser.add_argument("--list", action="store_true", help="list the faults, plant none")
     parser.add_argument("--verbose", "-v", action="store_true", help="print every outcome")
@@ -467,9 +489,7 @@ def main():
         # A sampled run stopped early has then still seen files of every kind.
         random.Random(options.seed).shuffle(files)
     only = changed_lines(options.changed) if options.changed else None
-    listed = None
-    if options.only:
-        listed = set(Path(options.only).read_text(encoding="utf-8").splitlines())
+    listed = listed_faults(options.only, options.listed_at) if options.only else None
     mutants = []
     for rel in files:
         if only is not None and rel not in only:
@@ -479,7 +499,7 @@ def main():
         if only is not None:
             found = [m for m in found if m.line in only[rel]]
         if listed is not None:
-            found = [m for m in found if m.name in listed]
+            found = [m for m in found if (rel, lines[m.line - 1].strip(), m.what) in listed]
         if options.sample is not None and len(found) > options.sample:
             found = random.Random(f"{options.seed}:{rel}").sample(found, options.sample)
             found.sort(key=lambda m: (m.line, m.start))
@@ -524,9 +544,13 @@ def main():
     done = []
     lock = threading.Lock()
 
+    log = OUTCOMES.open("w", encoding="utf-8")
+
     def report(index, m, outcome):
         with lock:
             done.append(index)
+            log.write(f"{outcome}\t{m.name}\n")
+            log.flush()
             if outcome == Outcome.SURVIVED:
                 print(m.name, flush=True)
             if options.verbose:
