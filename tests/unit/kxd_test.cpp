@@ -215,13 +215,13 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
       {"in.txt", "\xFF\xFE" + EncodeUtf16Le(u"問題\t解答\r\n富士山・高さ\t3776m\r\n"), "",
        "富士山・高さ,3776m\n", "in.txt: read as UTF-16LE\n"},
       {"in.txt",
-       "\xFF\xFE" + EncodeUtf16Le(u"q\t😀\r\n") + "\x3D\xD8" + EncodeUtf16Le(u"\ta\r\n") + "A",
+       "\xFF\xFE" + EncodeUtf16Le(u"😀\tq\r\n") + "\x3D\xD8" + EncodeUtf16Le(u"\ta\r\n") + "A",
        "--skip-bad", "",
-       "in.txt: read as UTF-16LE\nin.txt:1: answer: U+1F600 '😀' has no code page 932 form\n"
+       "in.txt: read as UTF-16LE\nin.txt:1: question: U+1F600 '😀' has no code page 932 form\n"
        "in.txt:2: UTF-16 unit 0xD83D is half of a surrogate pair whose other half is missing\n"
        "in.txt:3: the file ends in half a UTF-16 character (the byte 0x41): it may be cut short\n"
        "in.txt: 3 problems; out.kxd not written\n"},
-      {"in.csv", *EncodeCp932(u"富士山・高さ,3776m\r\nｶﾅ,\r\n"), "", "富士山・高さ,3776m\nｶﾅ,\n",
+      {"in.csv", *EncodeCp932(u"富士山・高さ,3776m\r\nｶﾅ,"), "", "富士山・高さ,3776m\nｶﾅ,\n",
        "in.csv: read as code page 932\n"},
       {"in.csv", *EncodeCp932(u"問題,解答\r\n富士山,山\r\n") + "q,\x85\x40\r\n",
        "--encoding cp932 --skip-bad", "富士山,山\n",
@@ -258,8 +258,8 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
       {"in.csv", ten, "--fields 9,1", "c9,c1\n", utf8},
       {"in.csv", "q,a\nQuestion,Answer\n", "", "q,a\nQuestion,Answer\n", utf8},
       {"in.csv", "問題,解答\n問題,解答\n", "", "問題,解答\n", utf8},
-      {"in.txt", "\xFF\xFE" + EncodeUtf16Le(u"q\ta\r\n") + "A", "--skip-bad", "",
-       "in.txt: read as UTF-16LE\nin.txt:2: the file ends in half a UTF-16 character (the byte "
+      {"in.txt", "\xFF\xFE" + EncodeUtf16Le(u"q\ta") + "A", "--skip-bad", "",
+       "in.txt: read as UTF-16LE\nin.txt:1: the file ends in half a UTF-16 character (the byte "
        "0x41): it may be cut short\nin.txt: 1 problem; out.kxd not written\n"},
   };
   for (const auto& c : cases) {
