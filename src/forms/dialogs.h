@@ -20,8 +20,8 @@ inline constexpr int kIdNo = 7;
 // Everything the program puts into the open-file dialog. Texts are UTF-16;
 // the binding hands them over in the form the platform wants.
 struct OpenFileRequest {
-  std::u16string filter;  // display name, NUL, pattern, NUL, ..., ended by two NULs
-  std::uint32_t filterIndex = 1;
+  std::u16string filter;          // display name, NUL, pattern, NUL, ..., ended by two NULs
+  std::uint32_t filterIndex = 1;  // the pair selected, counted from 1
   std::u16string initialDir;
   std::u16string title;
   std::uint32_t flags = 0;

@@ -24,7 +24,6 @@ OpenFileRequest MakeOpenFileRequest(const StringTable& strings, std::u16string_v
   request.filter = strings.Text(StringId::kOpenFilter);
   std::replace(request.filter.begin(), request.filter.end(), u',', u'\0');
   request.filter.append(2, u'\0');
-  request.filterIndex = 1;
   request.initialDir = currentFile.empty() ? programFolder : currentFile;
   request.title = strings.Text(StringId::kOpenTitle);
   request.flags = kOpenFileFlags;

@@ -163,7 +163,7 @@ class FakeWindowHost final : public WindowHost {
   void RemoveCaption(int, int) override {}
   void Show() override { visible = true; }
   void Hide() override { visible = false; }
-  void Refresh() override {}
+  void Refresh() override { ++refreshes; }
   void ShowPopupMenu() override { ++popups; }
   void OpenAddress(std::u16string_view address) override { openedAddresses.emplace_back(address); }
   // As the platform's window does: its destruction unloads the form.
@@ -173,6 +173,7 @@ class FakeWindowHost final : public WindowHost {
 
   bool visible = false;
   int popups = 0;
+  int refreshes = 0;
   std::vector<std::u16string> openedAddresses;
   std::function<void()> onUnload;
 };

@@ -18,11 +18,13 @@
 #include "questions/file_choice.h"
 #include "settings/settings.h"
 #include "unit/question_test_records.h"
+#include "window/settings_pictures.h"
 
 namespace kx {
 namespace {
 
 using testing::Record;
+using namespace std::string_literals;
 
 const std::u16string kQuiz = u"C:\\KX\\q.kxd";
 const std::u16string kPleaseLoad = u"Fileを読み込んで下さい。";
@@ -149,6 +151,7 @@ TEST(FormLoad, AFreshFolderStoresOnlyABundledQuizItCanNameAgain) {
 // Only whole pixels that are one of the three messages act.
 TEST(Tray, NotificationsSkipShowTheSettingsAndOpenThePopup) {
   Loaded w(120, kIni + "[COLOR]\r\nQUESTION=3\r\nANSWER=2\r\n");
+  EXPECT_TRUE(w.module.TwipsPerPixelX == 12 && w.module.TwipsPerPixelY == 12);  // 1440 / 120
   w.Ticks(2);
   for (int message : {0x200, 0x202, 0x205, 0x206, 0x207, 0x208, 0x209, 100}) w.Notify(message);
   w.Notify(516 * 15 / 12);  // 516 at 15 twips is another number
@@ -223,14 +226,44 @@ TEST(SettingsWindow, PressesAndDragsLandOnTheSameLevelAndCellAtEveryScale) {
   }
 }
 
+// The window opens on the stored settings, at 200 % each design pixel
+// doubled: the knob's point under its level's tick, the green frame around
+// each chosen colour dot, the frames' and labels' texts; and the ticker
+// moves on.
+TEST(SettingsWindow, OpensOnTheStoredSettingsAndTheTickerMovesOn) {
+  Loaded w(192, kIni + "[SCROLL]\r\nSPEED=0\r\n[COLOR]\r\nQUESTION=3\r\nANSWER=2\r\n");
+  const auto at = [&](int x, int y) { return w.form->ClientPicture().At(x, y); };
+  for (int level = 0; level <= 2; ++level) {
+    EXPECT_EQ(at(2 * (16 + level * 56), 2 * 61 + 1) == kBlack, level == 0) << level;
+  }
+  for (int cell = 0; cell <= 3; ++cell) {
+    EXPECT_EQ(at(2 * (195 + cell * 16), 2 * 41) == kColorMarkGreen, cell == 3) << cell;
+    EXPECT_EQ(at(2 * (195 + cell * 16), 2 * 65) == kColorMarkGreen, cell == 2) << cell;
+    EXPECT_EQ(at(2 * (202 + cell * 16), 2 * 71), ColorTable[static_cast<std::size_t>(cell)]);
+  }
+  const auto& texts = w.fake.graphics.textsDrawn;
+  for (const std::u16string label : {u"スピード", u"色", u"問題", u"解答"}) {
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](auto& t) { return t.text == label; }));
+  }
+  w.Ticks(8);  // columns move on: the next glyph comes
+  ASSERT_GE(w.fake.graphics.glyphsDrawn.size(), 2u);
+  EXPECT_EQ(w.fake.graphics.glyphsDrawn[1], u"B");
+}
+
 TEST(SettingsWindow, ClosingClickSavesWhatChangedAndAppliesTheSpeed) {
   Loaded w;  // no settings yet: the first close writes all three keys
-  w.fake.window.Show();
+  w.form->PopUp_Click(kPopUpSettings);
   // Frames, labels, borders and the emblem do not close.
   for (const Point p : {Point{5, 30}, Point{160, 45}, Point{192, 38}, Point{5, 5}}) w.Press(p);
   EXPECT_TRUE(w.fake.window.visible);
-  w.Press(w.In(-1, 110, 20));
+  const int refreshes = w.fake.window.refreshes;
+  w.Press(w.In(-1, 10, 20));
+  w.Move(w.In(-1, 110, 20), kLeftButton);
   w.Press(w.In(1, 40));
+  // Each change is drawn and shown at once: the knob at 2, the answer mark on cell 2.
+  const Surface& p = w.form->ClientPicture();
+  EXPECT_TRUE(p.At(16 + 2 * 56, 61) == kBlack && p.At(195 + 2 * 16, 65) == kColorMarkGreen);
+  EXPECT_EQ(w.fake.window.refreshes, refreshes + 3);
   w.Press({200, 5}, kRightButton);  // the title band
   EXPECT_TRUE(!w.fake.window.visible && w.form->MenuVisible() && w.fake.timer.Enabled());
   EXPECT_EQ(w.fake.timer.Interval(), 150);
@@ -280,7 +313,7 @@ const std::u16string kChosen = u"C:\\KX\\chosen.kxd";
 
 TEST(LoadFileCommand, AnAcceptedFileIsStoredAndRestartsOrFreezesTheTicker) {
   for (const bool readable : {true, false}) {
-    Loaded w;
+    Loaded w(96, readable ? "" : kIni);  // the first from a start without a file
     w.Ticks(5);  // a frozen ticker keeps its last picture, not the program icon
     w.Offer(kChosen, Record(u"新しい", u"答") + Record(u"別の", u"答"));
     if (!readable) w.fake.files.unreadable.insert(kChosen);
@@ -352,9 +385,16 @@ TEST(LoadFileCommand, RefusalsReopenTheDialogUntilAFileIsAccepted) {
   expected[0] = u"旧Fileは使用出来ません、\r\nFileを指定し直して下さい。";
   EXPECT_EQ(w.fake.dialogs.messages, expected);
   ASSERT_EQ(w.fake.dialogs.fileRequests.size(), 7u);
-  EXPECT_EQ(w.fake.dialogs.fileRequests[0].initialDir, kQuiz);
+  // Question files first and selected (filter pairs count from 1).
+  const OpenFileRequest& first = w.fake.dialogs.fileRequests[0];
+  EXPECT_EQ(first.filter, u"KX問題ﾌｧｲﾙ (*.kxd)\0*.kxd\0全てのﾌｧｲﾙ (*.*)\0*.*\0\0"s);
+  EXPECT_EQ(std::tie(first.filterIndex, first.title, first.flags),
+            std::tuple(1u, u"問題を読む"s, 0x81806u));
+  EXPECT_EQ(first.initialDir, kQuiz);
   EXPECT_EQ(w.fake.dialogs.fileRequests[6].initialDir, w.module.AppPath);
   EXPECT_EQ(w.module.QuestionFilePath, fits);
+  SelectQuestionFile(w.platform, w.module);  // a cancel at once leaves no path either
+  EXPECT_EQ(w.module.QuestionFilePath, u"");
   w.Offer(u"C:\\q\\odd.kxd", std::string(350, 'x'));
   SelectQuestionFile(w.platform, w.module);
   EXPECT_EQ(w.module.QuestionFilePath, u"");

@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 
 #include "forms/font_choice.h"
 #include "forms/random_source.h"
 #include "text/spaces.h"
+#include "text/utf8.h"
 #include "ticker/tray_tip.h"
 
 namespace kx {
@@ -24,6 +26,30 @@ TEST(TextRules, TipsAndPathsAreCutAtTheirNulAndAtACharacterThatFits) {
   EXPECT_EQ(TipForField(std::u16string(100, u'a'), 64), std::u16string(63, u'a'));
   EXPECT_EQ(TipForField(u"a" + std::u16string(40, u'問'), 64), u"a" + std::u16string(31, u'問'));
   EXPECT_EQ(TipForField(std::u16string(62, u'a') + u"\U0001F600", 64), std::u16string(62, u'a'));
+}
+
+// UTF-8 at both ends of each length, and what is no character: a lone
+// continuation, overlong forms, surrogates, past U+10FFFF, a cut character.
+TEST(TextRules, Utf8ReadsEveryLengthAndNamesTheFirstByteThatIsNoCharacter) {
+  const std::string every =
+      "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xED\x9F\xBF\xF0\x90\x80\x80\xEE\x80\x80\xF4"
+      "\x8F\xBF\xBF";
+  const std::u16string text = u"\x7F\u0080\u07FF\u0800\uFFFF\uD7FF\U00010000\uE000\U0010FFFF";
+  EXPECT_EQ(DecodeUtf8(every).text, text);
+  EXPECT_FALSE(DecodeUtf8(every).error);
+  // Halves of surrogate pairs alone are written as U+FFFD.
+  EXPECT_EQ(Utf16ToUtf8(text + u"\xDC00\xDC00\xDFFF\xD800\uE000"),
+            every + "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80");
+  for (const std::string bytes :
+       {"a\x80", "a\xC1\xBF", "a\xE0\x9F\xBF", "a\xF0\x8F\xBF\xBF", "a\xED\xA0\x80",
+        "a\xED\xBF\xBF", "a\xF4\x90\x80\x80", "a\xF5\x41", "a\xE3\x81", "a\xE3\x41"}) {
+    const Utf8Decoded decoded = DecodeUtf8(bytes);
+    EXPECT_EQ(decoded.text, u"a");
+    ASSERT_TRUE(decoded.error);
+    // The lead byte, or the byte that should have continued it.
+    EXPECT_EQ(decoded.error->offset, bytes == "a\xE3\x41" ? 2u : 1u) << decoded.error->offset;
+  }
+  EXPECT_EQ(Utf8ToUtf16("a\x80\xE3\x81"), u"a\uFFFD\uFFFD\uFFFD");
 }
 
 TEST(TextRules, FaceIsTheRequestedOneOrTheFirstInstalledFallback) {
