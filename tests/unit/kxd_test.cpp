@@ -210,10 +210,10 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
   } cases[] = {
       {"in.csv", "\xEF\xBB\xBF問題,解答,\r\n\"富士山, 日本一\",3776m,\r\n", "",
        "\"富士山, 日本一\",3776m\n", utf8},
-      {"in.csv", "番号,問題,解答,備考\n1,富士山は？,静岡\n", "--fields 2,3", "富士山は？,静岡\n",
+      {"in.csv", "番号,問題,解答,備考\n1,富士山は？,\"静岡\"", "--fields 2,3", "富士山は？,静岡\n",
        utf8},
-      {"in.txt", "\xFF\xFE" + EncodeUtf16Le(u"問題\t解答\r\n富士山・高さ\t3776m\r\n"), "",
-       "富士山・高さ,3776m\n", "in.txt: read as UTF-16LE\n"},
+      {"in.txt", "\xFF\xFE" + EncodeUtf16Le(u"問題\t解答\r\n富士山,高さ\t3,776m\r\n"), "",
+       "\"富士山,高さ\",\"3,776m\"\n", "in.txt: read as UTF-16LE\n"},
       {"in.txt",
        "\xFF\xFE" + EncodeUtf16Le(u"\U00010000\tq\U0010FFFF\r\n") + "\x3D\xD8" +
            EncodeUtf16Le(u"\ta\r\n") + "A",
