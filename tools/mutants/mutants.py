@@ -293,7 +293,7 @@ def configure(tree, build, *options):
 
 def unrun_lines(tree):
     """The lines of each file that hold code no native test runs, from a
-    build that counts what runs: a fault there survives without a build."""
+    build that counts what runs: a fault there is only compiled, never tested."""
     build = WORK / "coverage"
     configure(tree, build, "-DCMAKE_CXX_FLAGS_RELEASE=-O0 -DNDEBUG", "-DCMAKE_CXX_FLAGS=--coverage",
               "-DCMAKE_EXE_LINKER_FLAGS=--coverage")
@@ -421,9 +421,17 @@ class Lane:
             return self.run_unit(timeouts[UNIT])
         return not self.tests.get(name) or self.run_ctest(self.tests[name], timeouts["ctest"])
 
-    def judge(self, m, timeouts):
+    def judge(self, m, timeouts, unrun):
         """Builds and runs the unit tests, then the other programs and their
-        tests, each only when the fault changed it, until one fails."""
+        tests, each only when the fault changed it, until one fails. A fault
+        on a line no test runs survives if it builds and changes its objects."""
+        objects = self.objects.get(m.path, ())
+        if unrun and objects:
+            ok, _ = self.ninja([str(o.relative_to(self.build)) for o in sorted(objects)],
+                               BUILD_TIMEOUT)
+            if not ok:
+                return Outcome.NOT_BUILT
+            return Outcome.SURVIVED if any(self.changed(o) for o in objects) else Outcome.EQUIVALENT
         for names in ([UNIT], PROGRAMS[1:]):
             ok, _ = self.ninja(names, BUILD_TIMEOUT)
             if not ok:
@@ -431,12 +439,11 @@ class Lane:
             for name in names:
                 if self.changed(self.programs[name]) and not self.passes(name, timeouts):
                     return Outcome.KILLED
-        objects = self.objects.get(m.path, ())
         if objects and not any(self.changed(o) for o in objects):
             return Outcome.EQUIVALENT
         return Outcome.SURVIVED
 
-    def run(self, queue, results, timeouts, stopping, report):
+    def run(self, queue, results, timeouts, stopping, report, unrun):
         """Takes whole files from the queue and judges each of their faults,
         putting the file back as it was before the next."""
         while not stopping.is_set():
@@ -451,7 +458,7 @@ class Lane:
                     if stopping.is_set():
                         break
                     write_fresh(self.tree / path, "\n".join(m.apply(lines)))
-                    results[index] = self.judge(m, timeouts)
+                    results[index] = self.judge(m, timeouts, m.line in unrun.get(m.path, ()))
                     report(index, m, results[index])
             finally:
                 write_fresh(self.tree / path, original)
@@ -534,10 +541,7 @@ def main():
     # Whole files, the largest first, so the lanes end together.
     by_file = {}
     for index, m in enumerate(mutants):
-        if m.line in unrun.get(m.path, ()):
-            results[index] = Outcome.SURVIVED
-        else:
-            by_file.setdefault(m.path, []).append((index, m))
+        by_file.setdefault(m.path, []).append((index, m))
     queue = Queue()
     for path in sorted(by_file, key=lambda p: -len(by_file[p])):
         queue.put((path, by_file[path]))
@@ -560,7 +564,8 @@ def main():
                       f"{(time.monotonic() - began) / 60:.1f} minutes", file=sys.stderr, flush=True)
 
     stopping = threading.Event()
-    workers = [threading.Thread(target=lane.run, args=(queue, results, timeouts, stopping, report))
+    workers = [threading.Thread(target=lane.run,
+                                args=(queue, results, timeouts, stopping, report, unrun))
                for lane in lanes]
     for worker in workers:
         worker.start()
@@ -579,7 +584,8 @@ def main():
 
     count = {o: len(named(o)) for o in vars(Outcome).values() if isinstance(o, str)}
     REPORT.write_text("".join(s + "\n" for s in named(Outcome.SURVIVED)), encoding="utf-8")
-    never = [m.name for m in mutants if m.line in unrun.get(m.path, ())]
+    never = [m.name for m, r in zip(mutants, results)
+             if r == Outcome.SURVIVED and m.line in unrun.get(m.path, ())]
     NEVER_RUN.write_text("".join(s + "\n" for s in never), encoding="utf-8")
     EQUIVALENTS.write_text("".join(s + "\n" for s in named(Outcome.EQUIVALENT)), encoding="utf-8")
     minutes = (time.monotonic() - began) / 60
