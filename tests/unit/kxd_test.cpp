@@ -157,7 +157,7 @@ TEST(KxdMarkup, CardFieldsBecomeTheLineTheTickerShows) {
        u"㐀(あ)䶿(あ)一(あ)鿿(あ)豈(あ)\uFAFF(あ)"},
       {u"々[あ]〇[あ]\U00020000[あ]\U000203FF[ぁヿｦﾟ]", true,
        u"々(あ)〇(あ)\U00020000(あ)\U000203FF(ぁヿｦﾟ)"},
-      {u"<ruby>漢<rt>か<b>ん</b></rt>字<rt>じ</rt></ruby>", true, u"漢(かん)字(じ)"},
+      {u"<ruby>漢<rt>か<b>ん</b><rb>字<rt>じ</ruby>", true, u"漢(かん)字(じ)"},
       {u"[か]\u4DC0[あ]\uA000[あ]\uFB00[あ]\u3008[あ]字[\u3100]字[\uFFA0]", true,
        u"[か]\u4DC0[あ]\uA000[あ]\uFB00[あ]\u3008[あ]字[\u3100]字[\uFFA0]"},
   };
