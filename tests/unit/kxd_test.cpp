@@ -108,11 +108,11 @@ TEST(KxdCheck, FindsEachKindOfDefect) {
        {"q.kxd: record 1: question: no code page 932 character: bytes 0x85 0x40 at byte 2 (and "
         "1 more)",
         "q.kxd: record 2: question: empty"}},
-      {RawRecord("\x82\xA0 \x82\x40 \x85\xA0", "\xFF\x7F", "\xFF\r\n"),
+      {RawRecord("\x82\xA0 \x82\x40 \x85\xA0", "A\xFF\x7F", "\xFF\r\n"),
        {"q.kxd: record 1: question: no code page 932 character: bytes 0x82 0x40 at byte 4 (and "
         "1 more)",
-        "q.kxd: record 1: answer: no code page 932 character: byte 0xFF at byte 289",
-        "q.kxd: record 1: answer: control byte 0x7F at byte 290",
+        "q.kxd: record 1: answer: no code page 932 character: byte 0xFF at byte 290",
+        "q.kxd: record 1: answer: control byte 0x7F at byte 291",
         "q.kxd: record 1: byte 349 (0xFF) is not a single-byte character"}},
       {RawRecord("Q", "A", "\r\n\n") + RawRecord("Question\r\n\r\nbreak", "A"),
        {"q.kxd: record 1: bytes 350-351 are not CR LF",
@@ -289,7 +289,7 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
         {"build", write("q.csv", "q,a\n"), "-o", (dir / "no/such/x.kxd").string()},
         {"build", (dir / "q.csv").string(), "-o"},
         {"build", (dir / "q.csv").string(), "-o", (dir / "q.kxd").string(), "--fields"},
-        {"build", (dir / "q.csv").string(), "--fields", "x,2"}}) {
+        {"build", (dir / "q.csv").string(), "--fields", "x,2", "-o", "x.kxd"}}) {
     EXPECT_EQ(run(args), kExitUsage) << args.size();
   }
   const fs::path start = fs::current_path();
