@@ -42,7 +42,7 @@ test-more:
 	scripts/test_more.sh
 
 # Faults planted one at a time; those the native tests miss are printed.
-# make mutants MUTANTS="--changed" (or files, --sample N --seed S).
+# make mutants MUTANTS="--changed" (or files, --sample N --seed S, --only LIST --from C).
 mutants:
 	$(SETUP)
 	python3 tools/mutants/mutants.py $(MUTANTS)

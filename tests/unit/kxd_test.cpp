@@ -74,7 +74,7 @@ TEST(KxdBuild, RefusalsNameTheRowTheFieldAndTheReason) {
         "characters)",
         "in.csv:2: answer: 61 bytes in code page 932; at most 60 fit (30 full-width characters)"}},
       // Rows keep their own line numbers past blank lines and quoted breaks.
-      {"\n\"a\"\"b\",c\n\nq,😀〜\n\"two\nlines\",a\nq,\x01\n",
+      {"\n\"a\"\"b\",c\n\nq,😀x〜\n\"two\nlines\",a\nq,\x01\n",
        {"in.csv:4: answer: U+1F600 '😀' has no code page 932 form",
         "in.csv:4: answer: U+301C '〜' has no code page 932 form; write U+FF5E '～' instead",
         "in.csv:5: question: holds a line break (U+000A); a record holds one line",
@@ -85,6 +85,9 @@ TEST(KxdBuild, RefusalsNameTheRowTheFieldAndTheReason) {
         "in.csv:3: question: empty; the ticker would have nothing to show",
         "in.csv:4: a quoted field that starts here is never closed"}},
       {"Question,Answer\n", {"in.csv: no questions in the file"}},
+      {"a,\x7F\nb,\xC2\x9F\n",
+       {"in.csv:1: answer: holds the control character U+007F",
+        "in.csv:2: answer: holds the control character U+009F"}},
   };
   for (const auto& c : cases) {
     std::vector<std::string> found;
@@ -92,6 +95,13 @@ TEST(KxdBuild, RefusalsNameTheRowTheFieldAndTheReason) {
       found.push_back(FormatRefusal("in.csv", refusal));
     }
     EXPECT_EQ(found, c.refusals) << c.input;
+  }
+  const std::pair<std::string, std::string> lookAlikes[] = {
+      {"−", "U+FF0D"}, {"‖", "U+2225"}, {"—", "U+2015"}, {"¢", "U+FFE0"}, {"£", "U+FFE1"},
+      {"¥", "U+FFE5"}, {"¬", "U+FFE2"}, {"¦", "U+FFE4"}, {"‾", "U+FFE3"}};
+  for (const auto& [typed, instead] : lookAlikes) {
+    const std::string refusal = BuildQuiz("q," + typed + "\n", ',').refusals.at(0).message;
+    EXPECT_NE(refusal.find(instead), std::string::npos) << refusal;
   }
 }
 
@@ -115,9 +125,17 @@ TEST(KxdCheck, FindsEachKindOfDefect) {
        {"q.kxd: record 1: question: no code page 932 character: bytes 0x85 0x40 at byte 2 (and "
         "1 more)",
         "q.kxd: record 2: question: empty"}},
-      {RawRecord("Q", "A", "   ") + RawRecord("Question\r\nwith a break", "A"),
+      {RawRecord("\x82\xA0 \x82\x40 \x85\xA0", "A\xFF\x7F", "\xFF\r\n"),
+       {"q.kxd: record 1: question: no code page 932 character: bytes 0x82 0x40 at byte 4 (and "
+        "1 more)",
+        "q.kxd: record 1: answer: no code page 932 character: byte 0xFF at byte 290",
+        "q.kxd: record 1: answer: control byte 0x7F at byte 291",
+        "q.kxd: record 1: byte 349 (0xFF) is not a single-byte character"}},
+      {RawRecord("Q", "A", "\r\n\n") + RawRecord("Question\r\n\r\nbreak", "A"),
        {"q.kxd: record 1: bytes 350-351 are not CR LF",
-        "q.kxd: record 2: a CR LF at bytes 9-10 splits the record"}},
+        "q.kxd: record 1: a CR LF at bytes 349-350 splits the record",
+        "q.kxd: record 2: a CR LF at bytes 9-10 splits the record",
+        "q.kxd: record 2: a CR LF at bytes 11-12 splits the record"}},
       {"", {"q.kxd: empty: no records (the ticker would show its built-in sample)"}},
       {RawRecord("Q", "A") + "Q2",
        {"q.kxd: length 353 is not a multiple of 351",
@@ -145,6 +163,20 @@ TEST(KxdMarkup, CardFieldsBecomeTheLineTheTickerShows) {
       {u"配列a[0]の値は？ 速さ[km/h] 秒[s]", true, u"配列a[0]の値は？ 速さ[km/h] 秒[s]"},
       {u"{{c1::東京::とうきょう}}は{{c2::首都}}", false, u"東京は首都"},
       {u"3&times;4&hellip;&bogus; &lt;&amp;", false, u"3×4…&bogus; <&"},
+      {u"一<br />二<!-- x -->三<DIV class=\"a\">四", false, u"一 二三 四"},
+      {u"&#65;&#000000065;&#0000000065;&#0;&#6a;&#x4g;AT&T a&nbsp;b &lt;#&lt;", false,
+       u"AA&#0000000065;&#0;&#6a;&#x4g;AT&T a b <#<"},
+      {u"&#xD800;&#xDFFF;&#xE000;&#x10FFFF;&#x110000;", false,
+       u"&#xD800;&#xDFFF;\uE000\U0010FFFF&#x110000;"},
+      {u"{{c9::a}}{{c10::b}}{{c12345::c}}{{c123456::d}}{{ca::e}}{{c::f}}{{c1:g}}a::b[sound:s]h",
+       false, u"abc{{c123456::d}}{{ca::e}}{{c::f}}{{c1:g}}a::bh"},
+      {u"&nbsp;㐀[あ]䶿[あ]一[あ]鿿[あ]\uF900[あ]\uFAFF[あ]", true,
+       u"㐀(あ)䶿(あ)一(あ)鿿(あ)\uF900(あ)\uFAFF(あ)"},
+      {u"々[あ]〇[あ]\U00020000[あ]\U000203FF[ぁヿｦﾟ]", true,
+       u"々(あ)〇(あ)\U00020000(あ)\U000203FF(ぁヿｦﾟ)"},
+      {u"<ruby>漢<rt>か<b>ん</b>じ<rb>字<rt>じ</ruby>", true, u"漢(かんじ)字(じ)"},
+      {u"[か]\u4DC0[あ]\uA000[あ]\uFB00[あ]\u3008[あ]字[\u3100]字[\uFFA0]", true,
+       u"[か]\u4DC0[あ]\uA000[あ]\uFB00[あ]\u3008[あ]字[\u3100]字[\uFFA0]"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> problems;
@@ -195,6 +227,7 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
     return -1;
   };
   const std::string utf8 = "in.csv: read as UTF-8\n";
+  const std::string ten = "c1,c2,c3,c4,c5,c6,c7,c8,c9,c10\n";
   const std::string deck =
       "#separator: Tab \n#html:true\n#guid column:1\n#deck column:2\n#tags column:5\n"
       "g1\t地理\t<b>日本[にほん]</b>の<br> 首都[しゅと]は？<img src=\"a.png\">\t"
@@ -208,25 +241,27 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
   } cases[] = {
       {"in.csv", "\xEF\xBB\xBF問題,解答,\r\n\"富士山, 日本一\",3776m,\r\n", "",
        "\"富士山, 日本一\",3776m\n", utf8},
-      {"in.csv", "番号,問題,解答,備考\n1,富士山は？,静岡\n", "--fields 2,3", "富士山は？,静岡\n",
+      {"in.csv", "番号,問題,解答,備考\n1,富士山は？,\"静岡\"", "--fields 2,3", "富士山は？,静岡\n",
        utf8},
-      {"in.txt", "\xFF\xFE" + EncodeUtf16Le(u"問題\t解答\r\n富士山・高さ\t3776m\r\n"), "",
-       "富士山・高さ,3776m\n", "in.txt: read as UTF-16LE\n"},
+      {"in.txt", "\xFF\xFE" + EncodeUtf16Le(u"問題\t解答\r\n富士山,高さ\t3,776m\r\n"), "",
+       "\"富士山,高さ\",\"3,776m\"\n", "in.txt: read as UTF-16LE\n"},
       {"in.txt",
-       "\xFF\xFE" + EncodeUtf16Le(u"q\t😀\r\n") + "\x3D\xD8" + EncodeUtf16Le(u"\ta\r\n") + "A",
+       "\xFF\xFE" + EncodeUtf16Le(u"\U00010000\tq\U0010FFFF\r\n") + "\x3D\xD8" +
+           EncodeUtf16Le(u"\ta\r\nx\ty\r\n") + "A",
        "--skip-bad", "",
-       "in.txt: read as UTF-16LE\nin.txt:1: answer: U+1F600 '😀' has no code page 932 form\n"
+       "in.txt: read as UTF-16LE\nin.txt:1: question: U+10000 '\xF0\x90\x80\x80' has no code page "
+       "932 form\nin.txt:1: answer: U+10FFFF '\xF4\x8F\xBF\xBF' has no code page 932 form\n"
        "in.txt:2: UTF-16 unit 0xD83D is half of a surrogate pair whose other half is missing\n"
-       "in.txt:3: the file ends in half a UTF-16 character (the byte 0x41): it may be cut short\n"
-       "in.txt: 3 problems; out.kxd not written\n"},
-      {"in.csv", *EncodeCp932(u"富士山・高さ,3776m\r\nｶﾅ,\r\n"), "", "富士山・高さ,3776m\nｶﾅ,\n",
+       "in.txt:4: the file ends in half a UTF-16 character (the byte 0x41): it may be cut short\n"
+       "in.txt: 4 problems; out.kxd not written\n"},
+      {"in.csv", *EncodeCp932(u"富士山・高さ,3776m\r\nｶﾅ,"), "", "富士山・高さ,3776m\nｶﾅ,\n",
        "in.csv: read as code page 932\n"},
       {"in.csv", *EncodeCp932(u"問題,解答\r\n富士山,山\r\n") + "q,\x85\x40\r\n",
        "--encoding cp932 --skip-bad", "富士山,山\n",
        "in.csv: read as code page 932\n"
        "in.csv:3: answer: not code page 932: byte 0x85 at byte 1 of the field\n"
        "in.csv: 1 row skipped; 1 written\n"},
-      {"in.csv", "\xC3\xA9,\t\n", "",
+      {"in.csv", "\xC3\xA9,\t\n", "--skip-bad",
        "",  // ﾃｩ in code page 932
        "in.csv: read as UTF-8, though it is code page 932 text as well, which reads differently "
        "(--encoding cp932 reads it so)\n"
@@ -245,6 +280,20 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
        "to show\n"
        "in.txt: 2 rows skipped; 1 written\n"},
       {"in.txt", "#html:false\n1, 2, 3\tsum\n", "", "\"1, 2, 3\",sum\n", "in.txt: read as UTF-8\n"},
+      {"in.txt", "1,2\t3\n", "--tsv", "\"1,2\",3\n", "in.txt: read as UTF-8\n"},
+      {"in.txt", "#html:false\n#1: q\ta\n", "", "#1: q,a\n", "in.txt: read as UTF-8\n"},
+      {"in.txt", "#separator:Fo\n#tags column:x\n", "", "",
+       "in.txt: read as UTF-8\nin.txt:1: unknown separator 'Fo'\nin.txt:2: 'x' is no column "
+       "number\n"},
+      {"in.csv", "q,a\nq,a,x\n", "", "",
+       utf8 + "in.csv:2: expected 2 fields (question, answer), found 3\n"
+              "in.csv: 1 problem; out.kxd not written\n"},
+      {"in.txt", "#html:false\n日本[にほん]\t首都\n", "--reading", "日本(にほん),首都\n",
+       "in.txt: read as UTF-8\n"},
+      {"in.csv", ten, "--fields 1,10", "c1,c10\n", utf8},
+      {"in.csv", ten, "--fields 9,1", "c9,c1\n", utf8},
+      {"in.csv", "q,a\nQuestion,Answer\n", "", "q,a\nQuestion,Answer\n", utf8},
+      {"in.csv", "問題,解答\n問題,解答\n", "", "問題,解答\n", utf8},
   };
   for (const auto& c : cases) {
     write("out.kxd", "old");
@@ -268,12 +317,22 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"frobnicate"},
         {"check", (dir / "none.kxd").string()},
-        {"build", write("q.csv", "q,a\n"), "-o", (dir / "no/such/x.kxd").string()}}) {
+        {"build", write("q.csv", "q,a\n"), "-o", (dir / "no/such/x.kxd").string()},
+        {"build", (dir / "q.csv").string(), "-o"},
+        {"build", (dir / "q.csv").string(), "-o", (dir / "q.kxd").string(), "--fields"},
+        {"build", (dir / "q.csv").string(), "--fields", "x,2", "-o", "x.kxd"}}) {
     EXPECT_EQ(run(args), kExitUsage) << args.size();
   }
-  // A file dropped on kxd, and kxd started with nothing at all.
-  EXPECT_EQ(run({write("drop.csv", "q,a\n")}), kExitOk);
-  EXPECT_TRUE(fs::exists(dir / "drop.kxd"));
+  const fs::path start = fs::current_path();
+  fs::current_path(dir);
+  fs::create_directory("sub.d");
+  for (const std::string name : {"a.csv", ".q", "sub.d/a.csv", "sub.d/.q", "sub.d/q"}) {
+    write(name, "q,a\n");
+    EXPECT_EQ(run({name}), kExitOk) << name;
+    EXPECT_TRUE(fs::exists(fs::path(name).replace_extension(".kxd"))) << name;
+  }
+  fs::current_path(start);
+  EXPECT_EQ(run({write("Z.KXD", "q,a\n")}), kExitProblems);  // checked, never built over
   EXPECT_EQ(run({}), kExitUsage);
   // A drop with rows that do not fit asks whether to write the others: only y does.
   for (const char* reply : std::initializer_list<const char*>{"y", "n", "", nullptr}) {
@@ -293,6 +352,7 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
     EXPECT_EQ(fs::exists(dir / "odd.kxd") ? fs::file_size(dir / "odd.kxd") : 0,
               reply && *reply == 'y' ? 2u * kRecordSize : 0u);
   }
+  EXPECT_EQ(run({"help"}), kExitOk);
   fs::remove_all(dir);
 }
 

@@ -122,7 +122,7 @@ bool EndsInKanji(std::u16string_view text) {
   const char16_t last = text.back();
   if (last >= 0xDC00 && last <= 0xDFFF && text.size() >= 2) {
     const char16_t high = text[text.size() - 2];
-    return high >= 0xD840 && high <= 0xD87F;  // the ideographs of planes 2 and 3
+    return high >= 0xD840 && high <= 0xD87F;  // the ideographs of plane 2
   }
   return (last >= 0x3400 && last <= 0x4DBF) || (last >= 0x4E00 && last <= 0x9FFF) ||
          (last >= 0xF900 && last <= 0xFAFF) || (last >= 0x3005 && last <= 0x3007);

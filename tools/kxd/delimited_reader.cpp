@@ -37,7 +37,6 @@ void DelimitedReader::SkipLineEnd() {
 bool DelimitedReader::Next(DelimitedRow& row) {
   if (pos_ >= bytes_.size()) return false;
   row.line = line_;
-  row.begin = pos_;
   row.problem.clear();
   row.unreadable = false;
   std::size_t count = 0;

@@ -13,9 +13,8 @@
 namespace kx {
 
 struct DelimitedRow {
-  std::size_t line = 0;   // 1-based line of the input where the row starts
-  std::size_t begin = 0;  // the row's bytes in the input, line end included
-  std::size_t end = 0;
+  std::size_t line = 0;  // 1-based line of the input where the row starts
+  std::size_t end = 0;   // past the row's bytes in the input, line end included
   std::vector<std::string> fields;
   std::string problem;      // a quoting fault; then the fields mean nothing
   bool unreadable = false;  // the fault swallowed the rest of the file

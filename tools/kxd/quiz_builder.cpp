@@ -170,7 +170,6 @@ class QuizAssembler {
              options_.fields
                  ? Text(language_, Msg::kExpectedFields, {std::to_string(needed), found})
                  : Text(language_, Msg::kExpectedTwoFields, {found}));
-      seenRow_ = true;
       return;
     }
     const std::string_view question = cells_[questionField_];
@@ -204,7 +203,8 @@ class QuizAssembler {
     quiz_.refusals.push_back({line, column, std::move(message)});
   }
 
-  // Characters the decoder could not make, inside this row.
+  // Characters the decoder could not make, inside this row; a fault of the
+  // whole file, the cut last byte, always comes after the last row.
   bool TakeTextFaults(const DelimitedRow& row) {
     bool any = false;
     for (; nextFault_ < options_.textFaults.size() &&
@@ -212,7 +212,6 @@ class QuizAssembler {
          ++nextFault_) {
       const TextFault& fault = options_.textFaults[nextFault_];
       Refuse(row.line, QuizColumn::kNone, fault.message);
-      quiz_.unreadable = quiz_.unreadable || fault.wholeFile;
       any = true;
     }
     return any;
@@ -281,7 +280,7 @@ class QuizAssembler {
   std::size_t questionField_ = 0;
   std::size_t answerField_ = 1;
   std::vector<std::string_view> cells_;
-  bool seenRow_ = false;  // a first row of labels is no question
+  bool seenRow_ = false;  // a first readable row of labels is no question
   std::size_t nextFault_ = 0;
   Cp932Table table_;
 };

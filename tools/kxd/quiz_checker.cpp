@@ -31,11 +31,9 @@ unsigned char At(std::string_view bytes, std::size_t i) {
 class PairTable {
  public:
   bool IsUnassigned(std::string_view pair) {
-    const auto key = static_cast<std::size_t>(At(pair, 0) << 8 | At(pair, 1));
-    if (known_[key] == kUnknown) {
-      known_[key] = DecodeCp932Strict(pair).badByte ? 1 : 0;
-    }
-    return known_[key] == 1;
+    signed char& known = known_.at(static_cast<std::size_t>(At(pair, 0) << 8 | At(pair, 1)));
+    if (known == kUnknown) known = DecodeCp932Strict(pair).badByte ? 1 : 0;
+    return known == 1;
   }
 
  private:

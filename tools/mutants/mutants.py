@@ -3,16 +3,19 @@
 the native tests, runs them, and prints every fault they let through as
 `file:line: what changed`.
 
-The faults are planted in a private copy of the tree under build/mutants, so
-the work tree is never touched, whatever stops the run.
+The faults are planted in two private copies of the tree under build/mutants,
+two at a time, so the work tree is never touched, whatever stops the run.
 
   tools/mutants/mutants.py                      every file, every fault
   tools/mutants/mutants.py src/ticker           the files under a folder
   tools/mutants/mutants.py --changed [BASE]     only lines changed since BASE
   tools/mutants/mutants.py --sample 8 --seed 1  at most 8 faults a file
+  tools/mutants/mutants.py --only LIST --from C the faults LIST names, made at C
 """
 
 import argparse
+import hashlib
+import json
 import os
 import random
 import re
@@ -20,24 +23,34 @@ import shutil
 import signal
 import subprocess
 import sys
+import threading
 import time
 from dataclasses import dataclass
 from pathlib import Path
+from queue import Empty, Queue
 
 ROOT = Path(__file__).resolve().parents[2]
 WORK = ROOT / "build" / "mutants"
-TREE = WORK / "tree"
-BUILD = WORK / "build"
 REPORT = WORK / "survivors.txt"
+EQUIVALENTS = WORK / "equivalent.txt"
+NEVER_RUN = WORK / "never-run.txt"
+OUTCOMES = WORK / "outcomes.txt"  # every fault judged so far, as it is judged
 
 # The portable code and kxd; the Win32 binding has no native tests.
 ELIGIBLE = ("src/", "tools/kxd/")
 EXCLUDED = ("src/win32/",)
 SUFFIXES = (".cpp", ".h")
 WINDOWS_ONLY = "_win.cpp"
-# kxd itself too: the quiz packs' tests run it.
-TEST_TARGETS = ["kx_tests", "kxd", "replay_question_file", "replay_settings_file",
-                "replay_kxd_csv", "replay_kxd_check"]
+# The programs the native tests run, the quickest to build and run first; the
+# unit tests catch the most. The quiz packs' tests run kxd.
+UNIT = "kx_tests"
+PROGRAMS = [UNIT, "replay_question_file", "replay_settings_file", "replay_kxd_csv",
+            "replay_kxd_check", "kxd"]
+# The code under test optimised, so that a fault the compiler proves changes
+# nothing leaves the object as it was; no debug information, which would
+# record every line's place and make each object differ.
+FLAGS = "-O1 -DNDEBUG"
+BUILD_TIMEOUT = 600
 
 
 @dataclass(frozen=True)
@@ -48,6 +61,10 @@ class Mutant:
     end: int
     replacement: str
     what: str
+
+    @property
+    def name(self):
+        return f"{self.path}:{self.line}: {self.what}"
 
     def apply(self, lines):
         text = lines[self.line - 1]
@@ -211,23 +228,39 @@ def changed_lines(base):
     return changed
 
 
-# --- the private tree and its build --------------------------------------------
+def listed_faults(path, commit):
+    """The faults a list names, each as its file, the text of its line at
+    `commit` and what changed, so that a list made before lines moved still
+    finds its faults."""
+    listed, texts = set(), {}
+    for entry in Path(path).read_text(encoding="utf-8").splitlines():
+        m = re.match(r"(.+?):(\d+): (.+)$", entry)
+        if not m:
+            continue
+        rel, number, what = m.group(1), int(m.group(2)), m.group(3)
+        if rel not in texts:
+            texts[rel] = git("show", f"{commit}:{rel}").split("\n")
+        listed.add((rel, texts[rel][number - 1].strip(), what))
+    return listed
 
-def sync_tree():
-    """Copies the work tree's files into the private tree, rewriting only what
+
+# --- the private trees and their builds ----------------------------------------
+
+def sync_tree(tree):
+    """Copies the work tree's files into a private tree, rewriting only what
     differs, so the private build stays incremental between runs."""
     files = [f for f in git("ls-files", "-co", "--exclude-standard").splitlines()
              if (ROOT / f).is_file()]
     for rel in files:
-        source, target = ROOT / rel, TREE / rel
+        source, target = ROOT / rel, tree / rel
         data = source.read_bytes()
         if not target.exists() or target.read_bytes() != data:
             target.parent.mkdir(parents=True, exist_ok=True)
             target.write_bytes(data)
             shutil.copymode(source, target)
     keep = set(files)
-    for target in TREE.rglob("*"):
-        if target.is_file() and str(target.relative_to(TREE)) not in keep:
+    for target in tree.rglob("*"):
+        if target.is_file() and str(target.relative_to(tree)) not in keep:
             target.unlink()
 
 
@@ -238,32 +271,197 @@ def write_fresh(path, text):
     os.utime(path, (stamp, stamp))
 
 
-def configure(jobs):
-    if not (BUILD / "build.ninja").exists():
-        subprocess.run(["cmake", "-S", str(TREE), "-B", str(BUILD), "-G", "Ninja",
-                        "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DKX_BUILD_BENCH=OFF"],
-                       check=True, stdout=subprocess.DEVNULL)
-
-
-def build(jobs, timeout):
+def digest(path):
     try:
-        result = subprocess.run(["cmake", "--build", str(BUILD), "-j", str(jobs),
-                                 "--target", *TEST_TARGETS],
-                                capture_output=True, text=True, timeout=timeout)
-    except subprocess.TimeoutExpired:
-        return False, "build timed out"
-    return result.returncode == 0, result.stdout[-3000:] + result.stderr[-3000:]
+        return hashlib.blake2b(path.read_bytes(), digest_size=16).digest()
+    except FileNotFoundError:
+        return None
 
 
-def run_tests(timeout):
-    """True when every native test passed; a hang counts as a failure."""
-    try:
-        result = subprocess.run(["ctest", "--test-dir", str(BUILD), "--stop-on-failure",
-                                 "--timeout", str(int(timeout))],
-                                capture_output=True, text=True, timeout=timeout * 6)
-    except subprocess.TimeoutExpired:
-        return False
-    return result.returncode == 0
+def configure(tree, build, *options):
+    """Configures the build once, and afresh whenever its options change."""
+    launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
+    command = ["cmake", "-S", str(tree), "-B", str(build), "-G", "Ninja",
+               "-DCMAKE_BUILD_TYPE=Release", "-DKX_BUILD_BENCH=OFF", *launcher, *options]
+    stamp = build / "mutants-configure.txt"
+    if stamp.exists() and stamp.read_text() == "\n".join(command):
+        return
+    shutil.rmtree(build, ignore_errors=True)
+    subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
+    stamp.write_text("\n".join(command))
+
+
+def unrun_lines(tree):
+    """The lines of each file that hold code no native test runs, from a
+    build that counts what runs: a fault there is only compiled, never tested."""
+    build = WORK / "coverage"
+    configure(tree, build, "-DCMAKE_CXX_FLAGS_RELEASE=-O0 -DNDEBUG", "-DCMAKE_CXX_FLAGS=--coverage",
+              "-DCMAKE_EXE_LINKER_FLAGS=--coverage")
+    result = subprocess.run(["ninja", "-C", str(build), *PROGRAMS], capture_output=True, text=True)
+    if result.returncode != 0:
+        sys.exit(f"mutants: the coverage build fails:\n{result.stdout[-3000:]}")
+    for counts in build.rglob("*.gcda"):
+        counts.unlink()
+    subprocess.run(["ctest", "--test-dir", str(build)], capture_output=True, timeout=1800)
+    ran, code = {}, {}
+    for counts in build.rglob("*.gcda"):
+        report = subprocess.run(["gcov", "--json-format", "--stdout", str(counts)], cwd=build,
+                                capture_output=True, text=True).stdout
+        for document in report.splitlines():
+            for entry in json.loads(document)["files"]:
+                source = (build / entry["file"]).resolve()
+                if not source.is_relative_to(tree):
+                    continue
+                rel = str(source.relative_to(tree))
+                for line in entry["lines"]:
+                    code.setdefault(rel, set()).add(line["line_number"])
+                    if line["count"]:
+                        ran.setdefault(rel, set()).add(line["line_number"])
+    return {rel: lines - ran.get(rel, set()) for rel, lines in code.items()}
+
+
+class Outcome:
+    KILLED, SURVIVED, EQUIVALENT, NOT_BUILT = "killed", "SURVIVED", "equivalent", "does not build"
+
+
+class Lane:
+    """One private tree and its build; faults in two lanes build in parallel,
+    each compile on one core."""
+
+    def __init__(self, number):
+        self.tree = WORK / f"lane{number}" / "tree"
+        self.build = WORK / f"lane{number}" / "build"
+
+    def ninja(self, targets, timeout, jobs=1):
+        try:
+            result = subprocess.run(["ninja", "-C", str(self.build), f"-j{jobs}", *targets],
+                                    capture_output=True, text=True, timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return False, "build timed out"
+        return result.returncode == 0, result.stdout[-3000:] + result.stderr[-3000:]
+
+    def prepare(self, jobs):
+        self.tree.mkdir(parents=True, exist_ok=True)
+        sync_tree(self.tree)
+        # clang builds the tests' own objects in half the time g++ takes, and
+        # lld links in a fraction of the time of the default linker.
+        compiler = [f"-DCMAKE_CXX_COMPILER={c}" for c in ("clang++",) if shutil.which(c)]
+        compiler += ["-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld"] if shutil.which("ld.lld") else []
+        configure(self.tree, self.build, *compiler, f"-DCMAKE_CXX_FLAGS_RELEASE={FLAGS}",
+                  f"-DCMAKE_PROJECT_INCLUDE={Path(__file__).parent / 'unoptimised_tests.cmake'}",
+                  "-DKX_UNOPTIMISED_TARGETS=" + ";".join(p for p in PROGRAMS if p != "kxd"))
+        ok, log = self.ninja(PROGRAMS, 3600, jobs)
+        if not ok:
+            sys.exit(f"mutants: the unchanged tree does not build:\n{log}")
+        self.objects = self.objects_by_source()
+        self.programs = self.program_paths()
+        self.tests = self.tests_by_program()
+        self.baseline = {path: digest(path) for paths in self.objects.values() for path in paths}
+        self.baseline.update({path: digest(path) for path in self.programs.values()})
+
+    def objects_by_source(self):
+        """Every object file each source or header goes into, from ninja's record of includes."""
+        found = {}
+        current = None
+        for line in subprocess.run(["ninja", "-C", str(self.build), "-t", "deps"], check=True,
+                                   capture_output=True, text=True).stdout.splitlines():
+            if line and not line[0].isspace():
+                current = self.build / line.split(":")[0]
+            elif line.strip() and current is not None:
+                source = (self.build / line.strip()).resolve()
+                if source.is_relative_to(self.tree):
+                    found.setdefault(str(source.relative_to(self.tree)), set()).add(current)
+        return found
+
+    def program_paths(self):
+        paths = {}
+        for line in subprocess.run(["ninja", "-C", str(self.build), "-t", "targets", "all"],
+                                   check=True, capture_output=True, text=True).stdout.splitlines():
+            output, _, rule = line.partition(": ")
+            name = Path(output).name
+            if name in PROGRAMS and rule.startswith(f"CXX_EXECUTABLE_LINKER__{name}_"):
+                paths[name] = self.build / output
+        return paths
+
+    def tests_by_program(self):
+        """The ctest entries that run each program, besides the unit tests."""
+        listing = json.loads(subprocess.run(
+            ["ctest", "--test-dir", str(self.build), "--show-only=json-v1"],
+            check=True, capture_output=True, text=True).stdout)
+        tests = {}
+        for test in listing["tests"]:
+            for name, path in self.programs.items():
+                if name != UNIT and str(path) in test.get("command", []):
+                    tests.setdefault(name, []).append(test["name"])
+        return tests
+
+    def run_unit(self, timeout):
+        """True when every unit test passed; a hang counts as a failure."""
+        try:
+            return subprocess.run([str(self.programs[UNIT]), "--gtest_fail_fast", "--gtest_brief=1"],
+                                  cwd=self.programs[UNIT].parent, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL, timeout=timeout).returncode == 0
+        except subprocess.TimeoutExpired:
+            return False
+
+    def run_ctest(self, names, timeout):
+        pattern = "^(" + "|".join(re.escape(n) for n in names) + ")$"
+        try:
+            return subprocess.run(["ctest", "--test-dir", str(self.build), "-R", pattern,
+                                   "--stop-on-failure", "--timeout", str(int(timeout))],
+                                  capture_output=True, timeout=timeout * 4).returncode == 0
+        except subprocess.TimeoutExpired:
+            return False
+
+    def changed(self, path):
+        return digest(path) != self.baseline[path]
+
+    def passes(self, name, timeouts):
+        if name == UNIT:
+            return self.run_unit(timeouts[UNIT])
+        return not self.tests.get(name) or self.run_ctest(self.tests[name], timeouts["ctest"])
+
+    def judge(self, m, timeouts, unrun):
+        """Builds and runs the unit tests, then the other programs and their
+        tests, each only when the fault changed it, until one fails. A fault
+        on a line no test runs survives if it builds and changes its objects."""
+        objects = self.objects.get(m.path, ())
+        if unrun and objects:
+            ok, _ = self.ninja([str(o.relative_to(self.build)) for o in sorted(objects)],
+                               BUILD_TIMEOUT)
+            if not ok:
+                return Outcome.NOT_BUILT
+            return Outcome.SURVIVED if any(self.changed(o) for o in objects) else Outcome.EQUIVALENT
+        for names in ([UNIT], PROGRAMS[1:]):
+            ok, _ = self.ninja(names, BUILD_TIMEOUT)
+            if not ok:
+                return Outcome.NOT_BUILT
+            for name in names:
+                if self.changed(self.programs[name]) and not self.passes(name, timeouts):
+                    return Outcome.KILLED
+        if objects and not any(self.changed(o) for o in objects):
+            return Outcome.EQUIVALENT
+        return Outcome.SURVIVED
+
+    def run(self, queue, results, timeouts, stopping, report, unrun):
+        """Takes whole files from the queue and judges each of their faults,
+        putting the file back as it was before the next."""
+        while not stopping.is_set():
+            try:
+                path, faults = queue.get_nowait()
+            except Empty:
+                return
+            original = (self.tree / path).read_text(encoding="utf-8")
+            lines = original.split("\n")
+            try:
+                for index, m in faults:
+                    if stopping.is_set():
+                        break
+                    write_fresh(self.tree / path, "\n".join(m.apply(lines)))
+                    results[index] = self.judge(m, timeouts, m.line in unrun.get(m.path, ()))
+                    report(index, m, results[index])
+            finally:
+                write_fresh(self.tree / path, original)
 
 
 # --- the run -------------------------------------------------------------------
@@ -274,7 +472,7 @@ def stop(signum, frame):
 
 def main():
     # A run started in the background inherits an ignored SIGINT; the planted
-    # fault must be taken out however the run is stopped.
+    # faults must be taken out however the run is stopped.
     signal.signal(signal.SIGINT, stop)
     signal.signal(signal.SIGTERM, stop)
     parser = argparse.ArgumentParser(description=__doc__,
@@ -284,7 +482,11 @@ def main():
                         help="only lines changed since BASE (default main)")
     parser.add_argument("--sample", type=int, metavar="N", help="at most N faults a file")
     parser.add_argument("--seed", default="0", help="seed of the sample (default 0)")
-    parser.add_argument("--jobs", type=int, default=2, help="build jobs (default 2)")
+    parser.add_argument("--only", metavar="FILE",
+                        help="only the faults listed in FILE as `file:line: what changed`")
+    parser.add_argument("--from", dest="listed_at", default="HEAD", metavar="COMMIT",
+                        help="the commit whose lines --only's list numbers (default HEAD)")
+    parser.add_argument("--lanes", type=int, default=2, help="faults built at once (default 2)")
     parser.add_argument("--list", action="store_true", help="list the faults, plant none")
     parser.add_argument("--verbose", "-v", action="store_true", help="print every outcome")
     options = parser.parse_args()
@@ -294,6 +496,7 @@ def main():
         # A sampled run stopped early has then still seen files of every kind.
         random.Random(options.seed).shuffle(files)
     only = changed_lines(options.changed) if options.changed else None
+    listed = listed_faults(options.only, options.listed_at) if options.only else None
     mutants = []
     for rel in files:
         if only is not None and rel not in only:
@@ -302,6 +505,8 @@ def main():
         found = find_mutants(rel, lines)
         if only is not None:
             found = [m for m in found if m.line in only[rel]]
+        if listed is not None:
+            found = [m for m in found if (rel, lines[m.line - 1].strip(), m.what) in listed]
         if options.sample is not None and len(found) > options.sample:
             found = random.Random(f"{options.seed}:{rel}").sample(found, options.sample)
             found.sort(key=lambda m: (m.line, m.start))
@@ -309,65 +514,89 @@ def main():
 
     if options.list:
         for m in mutants:
-            print(f"{m.path}:{m.line}: {m.what}")
+            print(m.name)
         print(f"{len(mutants)} faults in {len(files)} files")
         return 0
     if not mutants:
-        print("planted 0, killed 0, survived 0")
+        print("planted 0")
         return 0
 
-    WORK.mkdir(parents=True, exist_ok=True)
-    TREE.mkdir(parents=True, exist_ok=True)
-    sync_tree()
-    configure(options.jobs)
-    print(f"mutants: building the unchanged tree in {BUILD.relative_to(ROOT)}", flush=True)
-    ok, log = build(options.jobs, 3600)
-    if not ok:
-        sys.exit(f"mutants: the unchanged tree does not build:\n{log}")
-    started = time.monotonic()
-    if not run_tests(600):
-        sys.exit("mutants: the native tests fail without any fault planted")
-    test_timeout = max(30.0, 10 * (time.monotonic() - started))
-
-    killed = survived = stillborn = 0
-    survivors = []
-    current, original = None, None
     began = time.monotonic()
-    try:
-        for index, m in enumerate(mutants, start=1):
-            if m.path != current:
-                if current is not None:
-                    write_fresh(TREE / current, original)
-                current = m.path
-                original = (TREE / current).read_text(encoding="utf-8")
-            lines = original.split("\n")
-            write_fresh(TREE / m.path, "\n".join(m.apply(lines)))
-            ok, _ = build(options.jobs, 900)
-            if not ok:
-                stillborn += 1
-                outcome = "does not build"
-            elif run_tests(test_timeout):
-                survived += 1
-                survivors.append(f"{m.path}:{m.line}: {m.what}")
-                outcome = "SURVIVED"
-                print(survivors[-1], flush=True)
-            else:
-                killed += 1
-                outcome = "killed"
+    lanes = [Lane(n) for n in range(max(1, options.lanes))]
+    for lane in lanes:
+        print(f"mutants: building the unchanged tree in {lane.build.relative_to(ROOT)}", flush=True)
+        lane.prepare(2)
+    first = lanes[0]
+    started = time.monotonic()
+    if not first.run_unit(600):
+        sys.exit("mutants: the unit tests fail without any fault planted")
+    timeouts = {UNIT: max(10.0, 20 * (time.monotonic() - started))}
+    started = time.monotonic()
+    if not first.run_ctest(sorted({t for ts in first.tests.values() for t in ts}), 600):
+        sys.exit("mutants: the native tests fail without any fault planted")
+    timeouts["ctest"] = max(30.0, 10 * (time.monotonic() - started))
+
+    results = [None] * len(mutants)
+    unrun = unrun_lines(first.tree)
+    # Whole files, the largest first, so the lanes end together.
+    by_file = {}
+    for index, m in enumerate(mutants):
+        by_file.setdefault(m.path, []).append((index, m))
+    queue = Queue()
+    for path in sorted(by_file, key=lambda p: -len(by_file[p])):
+        queue.put((path, by_file[path]))
+    done = []
+    lock = threading.Lock()
+
+    log = OUTCOMES.open("w", encoding="utf-8")
+
+    def report(index, m, outcome):
+        with lock:
+            done.append(index)
+            log.write(f"{outcome}\t{m.name}\n")
+            log.flush()
+            if outcome == Outcome.SURVIVED:
+                print(m.name, flush=True)
             if options.verbose:
-                print(f"[{index}/{len(mutants)}] {m.path}:{m.line}: {m.what}: {outcome}",
-                      flush=True)
+                print(f"[{len(done)}/{len(mutants)}] {m.name}: {outcome}", flush=True)
+            elif len(done) % 100 == 0:
+                print(f"mutants: {len(done)} of {len(mutants)} in "
+                      f"{(time.monotonic() - began) / 60:.1f} minutes", file=sys.stderr, flush=True)
+
+    stopping = threading.Event()
+    workers = [threading.Thread(target=lane.run,
+                                args=(queue, results, timeouts, stopping, report, unrun))
+               for lane in lanes]
+    for worker in workers:
+        worker.start()
+    try:
+        while any(worker.is_alive() for worker in workers):
+            for worker in workers:
+                worker.join(0.2)
     except KeyboardInterrupt:
-        print("mutants: interrupted", file=sys.stderr)
-    finally:
-        if current is not None:
-            write_fresh(TREE / current, original)
-    REPORT.write_text("".join(s + "\n" for s in survivors), encoding="utf-8")
+        print("mutants: interrupted; taking the planted faults out", file=sys.stderr)
+        stopping.set()
+        for worker in workers:
+            worker.join()
+
+    def named(outcome):
+        return [m.name for m, r in zip(mutants, results) if r == outcome]
+
+    count = {o: len(named(o)) for o in vars(Outcome).values() if isinstance(o, str)}
+    REPORT.write_text("".join(s + "\n" for s in named(Outcome.SURVIVED)), encoding="utf-8")
+    never = [m.name for m, r in zip(mutants, results)
+             if r == Outcome.SURVIVED and m.line in unrun.get(m.path, ())]
+    NEVER_RUN.write_text("".join(s + "\n" for s in never), encoding="utf-8")
+    EQUIVALENTS.write_text("".join(s + "\n" for s in named(Outcome.EQUIVALENT)), encoding="utf-8")
     minutes = (time.monotonic() - began) / 60
-    print(f"({stillborn} did not build and are not counted; {minutes:.1f} minutes; "
-          f"survivors in {REPORT.relative_to(ROOT)})")
-    print(f"planted {killed + survived}, killed {killed}, survived {survived}")
-    return 1 if survived else 0
+    judged = sum(count.values())
+    unjudged = f" ({len(mutants) - judged} not reached)" if judged < len(mutants) else ""
+    print(f"planted {judged}{unjudged}, killed {count[Outcome.KILLED]}, "
+          f"survived {count[Outcome.SURVIVED]} ({len(never)} on lines no test runs), equivalent {count[Outcome.EQUIVALENT]} "
+          f"(identical object), did not build {count[Outcome.NOT_BUILT]}; {minutes:.1f} minutes")
+    print(f"(survivors in {REPORT.relative_to(ROOT)}, equivalents in "
+          f"{EQUIVALENTS.relative_to(ROOT)})")
+    return 1 if count[Outcome.SURVIVED] else 0
 
 
 if __name__ == "__main__":
