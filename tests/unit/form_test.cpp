@@ -439,8 +439,8 @@ TEST(LoadFileCommand, RefusalsReopenTheDialogUntilAFileIsAccepted) {
 // Each resume hands the shell the same icon again, added where it was lost;
 // the text goes on from the same column.
 TEST(Pause, TheTickerRestsWhileAnyReasonHoldsInEveryOrder) {
+  fake::FakeTimer polls;  // outlives the form, which stops it as it goes
   Loaded w;
-  fake::FakeTimer polls;
   w.form->WatchFullScreen(polls);
   EXPECT_TRUE(polls.Enabled() && polls.Interval() == 5000);
   w.Ticks(3);
@@ -485,8 +485,8 @@ TEST(Pause, NeverOverrulesTheProgramsOwnTimer) {
                {kIni, kPopUpLoadFile, false, false},
                {kIni, kPopUpExit, true, false}};
   for (const auto& c : cases) {
-    Loaded w(96, c.ini);
     fake::FakeTimer polls;
+    Loaded w(96, c.ini);
     w.form->WatchFullScreen(polls);
     w.form->PauseFor(PauseReason::kLocked, true);
     w.Offer(u"C:\\KX\\odd.kxd", std::string(350, 'x'));  // refused, with a message
