@@ -302,7 +302,12 @@ def unrun_lines(tree):
         sys.exit(f"mutants: the coverage build fails:\n{result.stdout[-3000:]}")
     for counts in build.rglob("*.gcda"):
         counts.unlink()
-    subprocess.run(["ctest", "--test-dir", str(build)], capture_output=True, timeout=1800)
+    # A test that fails or crashes here would leave every line after it
+    # counted as run by none, and its faults as survivors nobody tested.
+    tests = subprocess.run(["ctest", "--test-dir", str(build), "--output-on-failure"],
+                           capture_output=True, text=True, timeout=1800)
+    if tests.returncode != 0:
+        sys.exit(f"mutants: the native tests fail in the coverage build (-O0):\n{tests.stdout[-3000:]}")
     ran, code = {}, {}
     for counts in build.rglob("*.gcda"):
         report = subprocess.run(["gcov", "--json-format", "--stdout", str(counts)], cwd=build,
