@@ -8,9 +8,8 @@ import glob
 import os
 import sys
 
-# What the evidence reaches, less a little (the table itself, cut to 30
-# characters, reaches recall 0.977): a rule losing or adding readings fails.
-PRECISION, RECALL = 0.91, 0.93
+# What the evidence reaches, less a little: a rule losing or adding readings fails.
+PRECISION, RECALL = 0.925, 0.955
 here = os.path.dirname(os.path.abspath(__file__))
 packs, fixture = sys.argv[1], (sys.argv[2:] or [f'{here}/school_readings.tsv'])[0]
 taught = {}
@@ -23,7 +22,8 @@ given = {}
 for name in glob.glob(f'{packs}/小学*年の漢字*.csv') + glob.glob(f'{packs}/中学*.csv'):
     with open(name, encoding='utf-8', newline='') as rows:
         for question, answer in list(csv.reader(rows))[1:]:
-            given[question[1]] = set(answer.replace('／', '・').split('・'))
+            # 「上」のほかの読みは？ holds what 「上」の読みは？ could not.
+            given.setdefault(question[1], set()).update(answer.replace('／', '・').split('・'))
 assert len(glob.glob(f'{packs}/*の漢字*.csv')) >= 6, 'no kanji packs in ' + packs
 right = wrong = missed = 0
 for kanji, readings in taught.items():

@@ -142,8 +142,16 @@ def add_kanji_reading(pack, literal, on, kun, evidence):
     elif answer is None:
         pack.skip(TOO_LONG)
     else:
-        pack.add(f'「{literal}」の読みは？', answer,
-                 answer != school_readings.fit(on, kun, uses, lambda text: True))
+        whole = school_readings.fit(on, kun, uses, lambda text: True)
+        pack.add(f'「{literal}」の読みは？', answer, answer != whole)
+        if answer != whole:
+            # What one answer cannot hold gets a question of its own, so that
+            # no taught reading is lost to the cut.
+            shown = set(re.split('[・／]', answer))
+            rest_on, rest_kun = [r for r in on if r not in shown], [r for r in kun if r not in shown]
+            rest = school_readings.fit(rest_on, rest_kun, uses, lambda text: fits(text, ANSWER_BYTES))
+            pack.add(f'「{literal}」のほかの読みは？', rest,
+                     rest != school_readings.fit(rest_on, rest_kun, uses, lambda text: True))
 
 
 def is_katakana(reading):

@@ -30,7 +30,9 @@ for plain, voiced in VOICED.items():
     for v in voiced:
         DEVOICED[v] += plain
 # Rare words enough to keep a reading no common word uses: rare words are
-# where readings no school teaches live, native ones most of all.
+# where readings no school teaches live, native ones most of all, and twice
+# as many for a kun reading where common words use other kun readings (but
+# for a prefix form).
 RARE_ON = 5
 RARE_KUN = 8
 LINE = re.compile(r'(\S+) \[([^\]]+)\] /(.*)/')
@@ -56,22 +58,24 @@ def continuative(verb):
         forms.add(verb[:-1] + CONTINUATIVE[verb[-1]])
     if verb.endswith('る'):
         forms.add(verb[:-1])
+    if verb.endswith('い'):
+        forms.add(verb[:-1] + 'き')  # 亡き (な.き-): an adjective's old attributive
     return forms - {verb}
 
 
 def inflected(word, stem, after):
     """Whether kana after a stem are the word's okurigana, inflected: 続き
-    and 続かない are つづく's, 大きな おおきい's."""
+    and 続かない are つづく's, 大きな おおきい's, 向くままに むく's."""
     okurigana = word[len(stem):]
     head, last = okurigana[:-1], okurigana[-1]
     if not after.startswith(head):
         return False
     if last not in ROWS and last != 'い':
-        return True  # 明らかに: a word in -ka or -yaka does not inflect
+        return after.startswith(okurigana)  # 明らかに: a word in -ka or -yaka does not inflect
     if last == 'る' and head:
         return True  # 続け, 続けて: a verb in -eru or -iru loses only its る
     ending = after[len(head):len(head) + 1]
-    return bool(ending) and ending in ('くかけさみなげ' if last == 'い' else ROWS.get(last, ''))
+    return bool(ending) and ending in ('くかけさみなげい' if last == 'い' else ROWS.get(last, '') + last)
 
 
 def sounds(reading):
@@ -203,6 +207,11 @@ def taught(evidence, literal, on, kun):
     stems = {label(r): hiragana(r.strip('-').split('.')[0]) for r in kun if '.' in r}
     plain = list(dict.fromkeys(map(label, kun)))
     support, rare_support = collections.Counter(), collections.Counter()
+    bare = {label(r) for r in kun if '.' not in r}
+
+    def written(verb):
+        stem = '~' + stems[verb]
+        return common[verb] + rare[verb] + common[stem] + rare[stem] > 0
     for reading in list(plain):
         # Words of other readings: 続き of つづく, やす (安物) of やすい, but
         # not ひと of ひとつ, a reading of its own.
@@ -214,18 +223,30 @@ def taught(evidence, literal, on, kun):
                     owners[form] = verb if owners.get(form, verb) == verb else None
         if {d + reading[1:] for d in DEVOICED.get(reading[0], '')} & (set(plain) | set(owners)):
             plain.remove(reading)  # -じるし is しるし after another word
-        elif reading in owners:
+        elif reading in owners and (not owners[reading] or written(owners[reading]) or reading not in bare):
+            # A verb no word writes owns no form KANJIDIC2 lists as a word
+            # of its own: 助 すけ is a reading, す.ける not.
             plain.remove(reading)
             if reading in evidence.alone[literal]:
                 kept[reading] = common[reading]  # 卸 (おろし), 答 (こたえ)
             elif owners[reading]:
                 support[owners[reading]] += common[reading]
                 rare_support[owners[reading]] += rare[reading]
+    everyday = any(common[r] + support[r] + common['~' + stems.get(r, '')] for r in plain)
+    prefixes = {label(r) for r in kun if r.endswith('-')}  # 胸板 むな: a form of むね, no rival
     for reading in plain:
         stem = '~' + stems[reading] if reading in stems else None
         uses = common[reading] + support[reading] + common[stem]
-        if uses or rare[reading] + rare_support[reading] + rare[stem] >= RARE_KUN:
+        rare_kun = RARE_KUN * (2 if everyday and reading not in prefixes else 1)
+        if uses or rare[reading] + rare_support[reading] + rare[stem] >= rare_kun:
             kept[reading] = uses
+    # A verb of the same stem as one common words use (化かす beside 化ける,
+    # 上す beside 上る) needs one word: such pairs are taught together.
+    paired = {stems[r] for r, used in kept.items() if used and r in stems and r[-1] in CONTINUATIVE}
+    for reading in plain:
+        if (reading not in kept and reading[-1] in CONTINUATIVE and stems.get(reading) in paired
+                and rare[reading] + rare_support[reading] + rare['~' + stems[reading]]):
+            kept[reading] = 0
     if not kept:
         # A kanji only rare words use gets the reading most of them show.
         best = max(map(label, on + kun), key=lambda r: rare[r] + rare_support[r], default=None)
