@@ -17,6 +17,8 @@ VOICED = dict(zip('かきくけこさしすせそたちつてとはひふへほ'
 VOICED.update({'ち': 'ぢじ', 'つ': 'づず', 'は': 'ばぱ', 'ひ': 'びぴ', 'ふ': 'ぶぷ', 'へ': 'べぺ', 'ほ': 'ぼぽ'})
 # The continuative stem of a verb ending: 続く → 続き, 受ける → 受け (in 受付).
 CONTINUATIVE = dict(zip('うくぐすつぬぶむる', 'いきぎしちにびみり'))
+# The kana before the る of a verb that loses only its る (受ける → 受け).
+I_OR_E = 'いきぎしじちぢにひびぴみりえけげせぜてでねへべぺめれ'
 # The kana a verb ending turns into: 続く → 続か, 続き, 続け, 続こう, 続いて.
 ROWS = {'う': 'わいえおっ', 'く': 'かきけこい', 'ぐ': 'がぎげごい', 'す': 'さしせそ', 'つ': 'たちてとっ',
         'ぬ': 'なにねのん', 'ぶ': 'ばびべぼん', 'む': 'まみめもん', 'る': 'らりれろっ'}
@@ -56,8 +58,8 @@ def continuative(verb):
     forms = set()
     if verb[-1] in CONTINUATIVE:
         forms.add(verb[:-1] + CONTINUATIVE[verb[-1]])
-    if verb.endswith('る'):
-        forms.add(verb[:-1])
+    if verb.endswith('る') and verb[-2:-1] in I_OR_E:
+        forms.add(verb[:-1])  # 受け of うける, but no あく of あくる
     if verb.endswith('い'):
         forms.add(verb[:-1] + 'き')  # 亡き (な.き-): an adjective's old attributive
     return forms - {verb}
