@@ -38,6 +38,9 @@ for plain, voiced in VOICED.items():
 RARE_ON = 5
 RARE_KUN = 8
 LINE = re.compile(r'(\S+) \[([^\]]+)\] /(.*)/')
+# A first gloss that names a place: Gifu (city, prefecture).
+PLACE = re.compile(r'(?:\([^()/]*\) )*[A-Z][a-z]+(?: [A-Z][a-z]+)* '
+                   r'\([^()/]*\b(?:city|prefecture|town|province|region|island|country)\b[^()/]*\)/')
 
 
 def hiragana(text):
@@ -136,7 +139,8 @@ class Evidence:
             if not match or NOT_EVIDENCE.match(match.group(3)):
                 continue
             word, reading = match.group(1), hiragana(match.group(2))
-            common = '(P)' in match.group(3).split('/')
+            # A place name (岐阜) shows how the place is read, more than its kanji.
+            common = '(P)' in match.group(3).split('/') and not PLACE.match(match.group(3) + '/')
             for literal, kanji_reading in self.split(word, reading):
                 (self.common if common else self.rare)[literal][kanji_reading] += 1
                 if len(word) == 1 and common:
