@@ -17,6 +17,8 @@ VOICED = dict(zip('かきくけこさしすせそたちつてとはひふへほ'
 VOICED.update({'ち': 'ぢじ', 'つ': 'づず', 'は': 'ばぱ', 'ひ': 'びぴ', 'ふ': 'ぶぷ', 'へ': 'べぺ', 'ほ': 'ぼぽ'})
 # The continuative stem of a verb ending: 続く → 続き, 受ける → 受け (in 受付).
 CONTINUATIVE = dict(zip('うくぐすつぬぶむる', 'いきぎしちにびみり'))
+# The stem a godan verb ending takes before ない and せる: 知る → 知らせる.
+NEGATIVE = dict(zip('うくぐすつぬぶむる', 'わかがさたなばまら'))
 # The kana before the る of a verb that loses only its る (受ける → 受け).
 I_OR_E = 'いきぎしじちぢにひびぴみりえけげせぜてでねへべぺめれ'
 # The kana a verb ending turns into: 続く → 続か, 続き, 続け, 続こう, 続いて.
@@ -225,6 +227,8 @@ def taught(evidence, literal, on, kun):
         for verb, stem in stems.items():
             if verb != reading:
                 forms = continuative(verb) | (set() if verb.endswith('つ') else {stem})
+                if verb[-1] in NEGATIVE:  # the causative: 知らせる is a form of 知る
+                    forms.add(verb[:-1] + NEGATIVE[verb[-1]] + 'せる')
                 for form in forms:
                     owners[form] = verb if owners.get(form, verb) == verb else None
         if {d + reading[1:] for d in DEVOICED.get(reading[0], '')} & (set(plain) | set(owners)):
