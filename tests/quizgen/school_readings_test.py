@@ -9,7 +9,7 @@ import os
 import sys
 
 # What the evidence reaches, less a little: a rule losing or adding readings fails.
-PRECISION, RECALL = 0.925, 0.955
+PRECISION, RECALL = 0.93, 0.96
 here = os.path.dirname(os.path.abspath(__file__))
 packs, fixture = sys.argv[1], (sys.argv[2:] or [f'{here}/school_readings.tsv'])[0]
 taught = {}
