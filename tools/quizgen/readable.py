@@ -4,7 +4,7 @@ A reading can be guessed when it splits into readings of the word's kanji
 as KANJIDIC2 lists them, or into the readings of shorter EDICT words written
 inside it, with the sound changes of compounds: a voiced first sound
 (はな → ばな), a doubled consonant at the end (がく → がっ), okurigana left
-unwritten (引き継ぎ → 引継ぎ). All readings here are in hiragana.
+unwritten (引き継ぎ → 引継ぎ) or written longer (現わす). All readings here are in hiragana.
 """
 
 import functools
@@ -53,6 +53,11 @@ class Parts:
             if c == '々':
                 c = previous
             choices = [(1, r) for r in self.kanji.get(c, ())]
+            # Okurigana written longer than usual repeat the last kana of the
+            # kanji's reading before its own: 現(あらわ)す written 現わす.
+            choices += [(1, r[:-1]) for _, r in choices
+                        if len(r) > 1 and word.startswith(r[-1], i + 1)
+                        and '\u3041' <= word[i + 2:i + 3] <= '\u3096']
             if not choices and c:  # kana written in the word reads as itself
                 choices = [(1, c)]
             # Shorter words inside it, never the word itself.
