@@ -286,12 +286,16 @@ LITERAL_COMPOUND = 'a plain compound of two words whose meaning it spells out'
 HEAD_WORDS = 5
 
 
-def meaning_words(entries):
-    """The content words of the entries' glosses, cut to five letters so that
-    "advisers" meets "advisory"."""
-    return {word[:5] for e in entries for sense in e.senses for gloss in sense
-            for word in re.findall('[a-z]+', without_notes(gloss).lower())
+def gloss_words(gloss):
+    """The content words of a gloss, cut to five letters so that "advisers"
+    meets "advisory"."""
+    return {word[:5] for word in re.findall('[a-z]+', without_notes(gloss).lower())
             if len(word) > 2 and word not in FILLER}
+
+
+def meaning_words(entries):
+    return {word for e in entries for sense in e.senses for gloss in sense
+            for word in gloss_words(gloss)}
 
 
 def plain_compound(word, entries, words, heads):
@@ -314,12 +318,11 @@ def plain_compound(word, entries, words, heads):
     # (peace and order) are an idiom's parallel build.
     if set(word[:2]) & set(word[2:]):
         return None
-    glosses = [meaning_words([entries[0]._replace(senses=[[g]])]) for g in entries[0].senses[0]]
-    if all(g and g <= meanings[0] | meanings[1] and g - meanings[0] and g - meanings[1]
-           and not re.search(r'\b(and|or)\b', gloss)
-           for g, gloss in zip(glosses, entries[0].senses[0])):
-        return LITERAL_COMPOUND
-    return None
+    def literal(gloss):
+        own = gloss_words(gloss)
+        return (own and own <= meanings[0] | meanings[1] and own - meanings[0]
+                and own - meanings[1] and not re.search(r'\b(and|or)\b', gloss))
+    return LITERAL_COMPOUND if all(map(literal, entries[0].senses[0])) else None
 
 
 OLD_KANA = str.maketrans('ぢづ', 'じず')
@@ -448,9 +451,9 @@ def built_on(words, candidates):
     """How many other written words hold each candidate inside them."""
     counts = collections.Counter()
     for word in words:
-        for n in range(2, min(len(word), 4) + 1):
+        for n in range(2, min(len(word) - 1, 4) + 1):
             for i in range(len(word) - n + 1):
-                if word[i:i + n] in candidates and n < len(word):
+                if word[i:i + n] in candidates:
                     counts[word[i:i + n]] += 1
     return counts
 
@@ -482,7 +485,7 @@ def hard_reading_packs(entries, characters):
     for tier, tier_words in enumerate(tiers):
         for word, es in tier_words:
             readings = main_readings(es)
-            shown = [e for e in es if e.common] or es
+            main_entries = [e for e in es if e.common] or es
             # A foreign name in kanji is a puzzle whatever its kanji read.
             if all(map(KATAKANA_WORD.fullmatch, readings)) and is_name(es[0]):
                 add_reading(foreign, word, readings)
@@ -497,7 +500,7 @@ def hard_reading_packs(entries, characters):
                 hard.skip(GRAMMAR_FORM)
             elif DIGIT_RUN.search(word):
                 hard.skip(DIGITS)
-            elif all(is_name(e) and PLACE_NOTE.search(e.senses[0][0]) for e in shown):
+            elif all(is_name(e) and PLACE_NOTE.search(e.senses[0][0]) for e in main_entries):
                 hard.skip(PLACE)
             elif tier and is_loanword(es):
                 hard.skip(LOANWORD)

@@ -4,7 +4,8 @@ A reading can be guessed when it splits into readings of the word's kanji
 as KANJIDIC2 lists them, or into the readings of shorter EDICT words written
 inside it, with the sound changes of compounds: a voiced first sound
 (はな → ばな), a doubled consonant at the end (がく → がっ), okurigana left
-unwritten (引き継ぎ → 引継ぎ) or written longer (現わす). All readings here are in hiragana.
+unwritten (引き継ぎ → 引継ぎ) or written longer (現わす). All readings here
+are in hiragana.
 """
 
 import functools
