@@ -288,31 +288,49 @@ FILLER = set('a an the of to in on at by for with and or as one be is are from t
              ' its it oneself something someone etc all very not no into out up over under'
              ' being have has make made way thing things person people use used general'.split())
 PLAIN_COMPOUND = 'a plain compound of two words, the second ending many others'
+LITERAL_COMPOUND = 'a plain compound of two words whose meaning it spells out'
 # A second half that ends more four-kanji words than this makes compounds at
 # will (〜関係, 〜路線, 〜政治), as idioms' halves rarely do.
 HEAD_WORDS = 5
 
 
-def meaning_words(entries):
-    """The content words of the entries' glosses, cut to five letters so that
-    "advisers" meets "advisory"."""
-    return {word[:5] for e in entries for sense in e.senses for gloss in sense
-            for word in re.findall('[a-z]+', without_notes(gloss).lower())
+def gloss_words(gloss):
+    """The content words of a gloss, cut to five letters so that "advisers"
+    meets "advisory"."""
+    return {word[:5] for word in re.findall('[a-z]+', without_notes(gloss).lower())
             if len(word) > 2 and word not in FILLER}
 
 
+def meaning_words(entries):
+    return {word for e in entries for sense in e.senses for gloss in sense
+            for word in gloss_words(gloss)}
+
+
 def plain_compound(word, entries, words, heads):
-    """Two words one after the other, read as they are read alone, the second
-    one ending many other four-kanji words (側近 + 政治, 内縁 + 関係), and a
-    meaning that shows one of theirs."""
+    """Why a four-kanji word is two words one after the other, read as they
+    are read alone, rather than an idiom; None when it is not. Either the
+    second one ends many other four-kanji words (側近 + 政治, 内縁 + 関係) and
+    the meaning shows one of theirs, or every gloss of the meaning is spelt
+    with words of both halves' meanings, each half giving its own, as a
+    literal compound's is (整形美人: a plastic-surgery beauty)."""
     halves = [words.get(half, []) for half in (word[:2], word[2:])]
-    if heads[word[2:]] <= HEAD_WORDS or not all(halves):
-        return False
+    if not all(halves):
+        return None
     readings = {hiragana(e.reading) for e in entries}
     if not any(hiragana(a.reading + b.reading) in readings for a in halves[0] for b in halves[1]):
-        return False
-    meaning = meaning_words(entries)
-    return any(meaning & meaning_words(half) for half in halves)
+        return None
+    meanings = [meaning_words(half) for half in halves]
+    if heads[word[2:]] > HEAD_WORDS:
+        return PLAIN_COMPOUND if any(meaning_words(entries) & m for m in meanings) else None
+    # Halves that share a kanji (誠心誠意) or a gloss pairing two things
+    # (peace and order) are an idiom's parallel build.
+    if set(word[:2]) & set(word[2:]):
+        return None
+    def literal(gloss):
+        own = gloss_words(gloss)
+        return (own and own <= meanings[0] | meanings[1] and own - meanings[0]
+                and own - meanings[1] and not re.search(r'\b(and|or)\b', gloss))
+    return LITERAL_COMPOUND if all(map(literal, entries[0].senses[0])) else None
 
 
 OLD_KANA = str.maketrans('ぢづ', 'じず')
@@ -354,9 +372,9 @@ def yoji_packs(words):
         for word, es in yoji.items():
             if any(e.common for e in es) != common:
                 continue
-            if plain_compound(word, es, words, heads):
+            if reason := plain_compound(word, es, words, heads):
                 for pack in (readings, common_readings, meanings)[:3 if common else 1]:
-                    pack.skip(PLAIN_COMPOUND)
+                    pack.skip(reason)
                 continue
             answer = expected_readings(word, es, words)
             add_reading(readings, word, answer)
@@ -393,6 +411,17 @@ def proverb_pack(words):
 GUESSABLE = 'readings a reader can work out from the kanji or the words inside'
 RARE_HARD = 'an uncommon word of more than three kanji, or usually in kana and with okurigana'
 UNKNOWN_KANJI = 'a kanji KANJIDIC2 does not carry, so no telling'
+GRAMMAR_FORM = 'a form of する written with 為 (為せる, 為れる), grammar rather than a word'
+DIGITS = 'a number written digit by digit (一一九番)'
+PLACE = 'a Japanese place name (Echigo, former province), not an everyday word'
+LOANWORD = 'an uncommon loanword spelt in kanji for its sound (越幾斯 エキス)'
+FEW_USES = 'usually in kana, and fewer than two other words built on it (names of beasts and plants)'
+
+KANA_ONLY = re.compile('[\u3041-\u3096]+')
+DIGIT_RUN = re.compile('[〇一二三四五六七八九]{2}')
+# EDICT notes a loanword's source language in a gloss: "gum (dut: gom)".
+SOURCE_LANGUAGE = re.compile(r'\([a-z]{3}:')
+PLACE_NOTE = re.compile(r'\([^()]*\b(city|province|prefecture|region)\b')
 
 
 def near_variant(reading, others):
@@ -414,11 +443,27 @@ def hard_readings(word, readings, parts):
             and not near_variant(hiragana(r), guessable)]
 
 
-def is_foreign_name(entry):
+def is_name(entry):
     """A name, every word of the first meaning capitalised: Argentina, New
-    York, Washington, DC; not German chamomile, not coffee."""
+    York, Washington, DC, Echigo; not German chamomile, not coffee."""
     names = re.findall('[A-Za-z]+', without_notes(entry.senses[0][0]) if entry.senses[0] else '')
     return bool(names) and all(n[0].isupper() or n in ('of', 'the', 'and') for n in names)
+
+
+def is_loanword(entries):
+    return any(KATAKANA_WORD.fullmatch(e.reading) or SOURCE_LANGUAGE.search(g)
+               for e in entries for sense in e.senses for g in sense)
+
+
+def built_on(words, candidates):
+    """How many other written words hold each candidate inside them."""
+    counts = collections.Counter()
+    for word in words:
+        for n in range(2, min(len(word) - 1, 4) + 1):
+            for i in range(len(word) - n + 1):
+                if word[i:i + n] in candidates:
+                    counts[word[i:i + n]] += 1
+    return counts
 
 
 def hard_reading_packs(entries, characters):
@@ -442,11 +487,15 @@ def hard_reading_packs(entries, characters):
         if tier == 2 and not any('uk' in e.tags for e in es):
             continue
         tiers[tier].append((word, es))
+    # A kana word other words are built on (向日葵, 案山子) is one people
+    # meet; most of the rest name plants and beasts only naturalists know.
+    uses = built_on(words, {word for word, _ in tiers[2]})
     for tier, tier_words in enumerate(tiers):
         for word, es in tier_words:
             readings = main_readings(es)
+            main_entries = [e for e in es if e.common] or es
             # A foreign name in kanji is a puzzle whatever its kanji read.
-            if all(map(KATAKANA_WORD.fullmatch, readings)) and is_foreign_name(es[0]):
+            if all(map(KATAKANA_WORD.fullmatch, readings)) and is_name(es[0]):
                 add_reading(foreign, word, readings)
             elif not all(c in parts.kanji for c in word if is_kanji(c) and c != '々'):
                 hard.skip(UNKNOWN_KANJI)
@@ -455,6 +504,17 @@ def hard_reading_packs(entries, characters):
             elif tier and sum(map(is_kanji, word)) > 3 or tier == 2 and not all(map(is_kanji, word)):
                 # Long names of plants and beasts, and kana words spelt in kanji.
                 hard.skip(RARE_HARD)
+            elif word[0] == '為' and KANA_ONLY.fullmatch(word[1:]):
+                hard.skip(GRAMMAR_FORM)
+            elif DIGIT_RUN.search(word):
+                hard.skip(DIGITS)
+            elif all(is_name(e) and PLACE_NOTE.search(e.senses[0][0]) for e in main_entries):
+                hard.skip(PLACE)
+            elif tier and is_loanword(es):
+                hard.skip(LOANWORD)
+            elif tier == 2 and uses[word] < 2 and not (
+                    uses[word] and any(len(e.senses) > 1 for e in es)):
+                hard.skip(FEW_USES)
             else:
                 add_reading(hard, word, answer)
     return [hard, foreign]

@@ -3,8 +3,9 @@
 A reading can be guessed when it splits into readings of the word's kanji
 as KANJIDIC2 lists them, or into the readings of shorter EDICT words written
 inside it, with the sound changes of compounds: a voiced first sound
-(はな → ばな), a doubled consonant at the end (がく → がっ), okurigana left
-unwritten (引き継ぎ → 引継ぎ). All readings here are in hiragana.
+(はな → ばな, 居 + ここち → いごこち), a doubled consonant at the end
+(がく → がっ), okurigana left unwritten (引き継ぎ → 引継ぎ) or written longer
+(現わす). All readings here are in hiragana.
 """
 
 import functools
@@ -53,11 +54,18 @@ class Parts:
             if c == '々':
                 c = previous
             choices = [(1, r) for r in self.kanji.get(c, ())]
+            # Okurigana written longer than usual repeat the last kana of the
+            # kanji's reading before its own: 現(あらわ)す written 現わす.
+            choices += [(1, r[:-1]) for _, r in choices
+                        if len(r) > 1 and word.startswith(r[-1], i + 1)
+                        and '\u3041' <= word[i + 2:i + 3] <= '\u3096']
             if not choices and c:  # kana written in the word reads as itself
                 choices = [(1, c)]
-            # Shorter words inside it, never the word itself.
-            choices += [(n, r) for n in range(2, len(word) - i + (i > 0))
-                        for r in self.words.get(word[i:i + n], ())]
+            # Shorter words inside it, never the word itself, voiced after
+            # the first part as a kanji is (居 + 心地 いごこち).
+            choices += [(n, form) for n in range(2, len(word) - i + (i > 0))
+                        for r in self.words.get(word[i:i + n], ())
+                        for form in (sound_changes(r) if i else (r,))]
             return any(reading.startswith(r, j)
                        and split(i + n, j + len(r), c if n == 1 else word[i + n - 1])
                        for n, r in choices)
