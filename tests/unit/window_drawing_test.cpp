@@ -101,11 +101,11 @@ TEST(WindowDrawing, SpeedBoxFramesAndLabelsStandWhereTheDesignPutsThem) {
   pictures.SetLinkText(graphics, u"ab");
   EXPECT_TRUE(!pictures.SetLinkColor(graphics, kLinkBlue) &&
               pictures.SetLinkColor(graphics, kLinkMagenta));
-  // Band boxes 0 and 119 and the line under them; the emblem's corners; the speed frame's line, cut
-  // for its caption; the question colour box's sunken edge at its sides; the link.
+  // Band boxes 0 and 119, the line under them; the emblem on boxes 1 to 5; the speed frame's line,
+  // cut for its caption; the question colour box's sunken edge at its sides; the link.
   const std::tuple<int, int, Color> client[] = {
       {1, 5, 0x000040FFu},    {279, 5, 0x0077B7FFu},  {0, 18, kBlack},        {100, 19, c.face},
-      {3, 3, kWhite},         {12, 12, kWhite},       {13, 12, c.face},       {2, 3, c.face},
+      {3, 3, kWhite},         {12, 12, kWhite},       {13, 12, 0x000545FFu},  {2, 3, 0x000141FFu},
       {9, 30, c.shadow},      {10, 30, c.face},       {41, 30, c.face},       {42, 30, c.shadow},
       {100, 30, c.shadow},    {100, 31, c.highlight}, {100, 32, c.face},      {192, 38, c.shadow},
       {261, 45, c.highlight}, {200, 58, c.highlight}, {21, 96, kLinkMagenta}, {22, 96, c.face}};
