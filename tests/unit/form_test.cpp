@@ -251,6 +251,7 @@ TEST(SettingsWindow, PressesAndDragsLandOnTheSameLevelAndCellAtEveryScale) {
       s.button ? w.Press(w.In(-1, s.x, s.y), s.button) : w.Move(w.In(-1, s.x, s.y), kLeftButton);
       EXPECT_EQ(w.form->settings.SpeedLevel, s.level) << dpi << " " << s.x << "," << s.y;
     }
+    for (const int x : {0, 100}) w.Move(w.In(-1, x, x == 0 ? 20 : 0), kLeftButton);  // edges
     w.Move(w.In(-1, 10, 20), kLeftButton | kRightButton);
     EXPECT_EQ(w.form->settings.SpeedLevel, 2) << dpi;
     for (const auto& [x, cell] : {std::pair{15, 0}, {16, 1}, {47, 2}, {65, 3}}) {

@@ -43,7 +43,7 @@ TEST(WindowDrawing, KnobAndColourMarkShowTheSettingsAtEveryScale) {
       const int left = static_cast<int>(cell) * 16 + 1;
       for (const Point p :
            {Point{z.Of(left), z.Of(8)}, {z.Of(left + 8), z.Of(1)}, {z.Of(left + 8), z.Of(16) - 1}})
-        EXPECT_EQ(a.At(p.x, p.y), kColorMarkGreen) << dpi << cell << p.x;  // each side
+        EXPECT_EQ(a.At(p.x, p.y), 0x0000FF00u) << dpi << cell << p.x;  // each side, green
       EXPECT_EQ(a.At(z.Of(left + 15) - 1, z.Of(8)), kColorMarkGreen) << dpi << cell;
       EXPECT_EQ(a.At(z.Of(left + 2), z.Of(3)), kBlack) << dpi << cell;
       EXPECT_EQ(a.At(z.Of((left + 16) % 64), z.Of(8)), kBlack) << dpi << cell;
