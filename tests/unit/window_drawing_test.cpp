@@ -57,10 +57,9 @@ TEST(WindowDrawing, KnobAndColourMarkShowTheSettingsAtEveryScale) {
   }
 }
 
-// At 100 %: the sunken groove (4, 7)-(118, 10), ticks at x 4, 60 and 116 from
-// y 18 four pixels down, the scale text at (2, 25), the knob where its mask is
-// white; captions 8 pixels in on a gap in their frame's line, the labels, the
-// emblem centred; band boxes of outer width / 128 + 1 twips; the link redrawn.
+// At 100 %: the sunken groove (4, 7)-(118, 10), ticks at x 4, 60, 116 from y 18 four pixels down,
+// the scale text at (2, 25), the knob where its mask is white; captions 8 pixels in on a gap in
+// their frame's line, labels, the emblem centred; band boxes W / 128 + 1 twips; the link redrawn.
 TEST(WindowDrawing, SpeedBoxFramesAndLabelsStandWhereTheDesignPutsThem) {
   fake::FakeGraphics graphics;
   SettingsPictures pictures;
