@@ -58,7 +58,6 @@ void frmRuvoZava::LayOutWindow() {
   // real size at every scale.
   platform_.graphics.SelectWindowFont(platform_.strings.Text(StringId::kGlyphFace), 9.75f);
   pictures_.PaintTitleBand(platform_.graphics, scale.TwipsOfPixels(outer.x), module_.VersionTitle);
-  platform_.window.Refresh();
 }
 void frmRuvoZava::CreateTickerSurfaces() {
   ticker_.emplace(platform_.graphics, platform_.random, module_.Scale);

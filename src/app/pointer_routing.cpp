@@ -26,7 +26,6 @@ HandlerCall PointerRouting::Down(const PointerSpace& space, Point at, int button
   // Only a left-button drag of the knob needs the moves outside its box.
   // Capturing for anything else would also swallow tray messages, which
   // arrive as moves that look as if the left button were held.
-  captured_ = hit.part;
   pressHeld_ = true;
   captureHeld_ = hit.part == WindowPart::kSpeedBox && button == kLeftButton;
   switch (hit.part) {
@@ -49,18 +48,12 @@ HandlerCall PointerRouting::Down(const PointerSpace& space, Point at, int button
 
 HandlerCall PointerRouting::Move(const PointerSpace& space, Point at, int buttons, int shift) {
   if (buttons == 0) captureHeld_ = false;
-  // While a button pressed on a control is held, its moves go to that
-  // control, wherever the pointer is.
-  WindowPart part = captured_;
-  Point local;
-  if (captureHeld_) {
-    const Rect r = PartRect(space.layout, space.linkWidth, part);
-    local = Point{at.x - r.left, at.y - r.top};
-  } else {
-    const Hit hit = HitTest(space.layout, space.linkWidth, at);
-    part = hit.part;
-    local = hit.local;
-  }
+  // While the left button pressed on the speed box is held, its moves go
+  // there, wherever the pointer is.
+  const Rect box = space.layout.speedBox;
+  const auto [part, local] =
+      captureHeld_ ? Hit{WindowPart::kSpeedBox, Point{at.x - box.left, at.y - box.top}}
+                   : HitTest(space.layout, space.linkWidth, at);
   switch (part) {
     case WindowPart::kBackground:
       // The shell's notifications come at y 0 with what reads as the left
@@ -83,8 +76,8 @@ HandlerCall PointerRouting::Move(const PointerSpace& space, Point at, int button
   }
 }
 
+// The capture the press held has ended already: the button's release ends it.
 HandlerCall PointerRouting::Click(const PointerSpace& space, Point at) {
-  captureHeld_ = false;  // the left button went up
   return OverLink(space, at) ? HandlerCall{Handler::klblURL_Click} : HandlerCall{};
 }
 

@@ -56,9 +56,8 @@ class PointerRouting {
   static bool OverLink(const PointerSpace& space, Point at);
 
  private:
-  // The control that keeps receiving the moves while a left button pressed
-  // on the speed box is held.
-  WindowPart captured_ = WindowPart::kBackground;
+  // A left button pressed on the speed box is held: the box keeps receiving
+  // the moves.
   bool captureHeld_ = false;
   // A press on the window holds the mouse: its moves may leave the window at
   // any x, where they would read as tray messages.

@@ -10,7 +10,6 @@
 
 namespace kx {
 
-inline constexpr int kKnobWidth = 9;  // at 96 dpi
 inline constexpr int kKnobHeight = 17;
 inline constexpr int kKnobMaskColumn = 9;  // first column of the mask
 

@@ -51,7 +51,6 @@ void SettingsPictures::SetUp(const WindowLayout& layout, const SystemColors& col
   linkText_.clear();
   linkWidth_ = 0;
   linkColor_ = kLinkBlue;
-  Compose();
 }
 
 void SettingsPictures::PaintTitleBand(Graphics& graphics, int outerWidthTwips,
@@ -67,7 +66,6 @@ void SettingsPictures::PaintTitleBand(Graphics& graphics, int outerWidthTwips,
   }
   window_.FillRect(Rect{0, band, layout_.clientWidth, scale.Of(kTitleBandPixels + 1)}, kBlack);
   graphics.DrawText(window_, scale.Of(kVersionTitleAt), TrimTrailingSpaces(versionTitle), kWhite);
-  Compose();
 }
 
 void SettingsPictures::PaintFrame(Graphics& graphics, Rect frame, std::u16string_view caption) {
@@ -97,7 +95,6 @@ void SettingsPictures::PaintFramesAndLabels(Graphics& graphics, const Surface& e
   window_.Blit(emblem, 0, 0, emblem.Width(), emblem.Height(),
                at.left + (at.Width() - emblem.Width()) / 2,
                at.top + (at.Height() - emblem.Height()) / 2);
-  Compose();
 }
 
 void SettingsPictures::PaintLink(Graphics& graphics) {
@@ -106,7 +103,6 @@ void SettingsPictures::PaintLink(Graphics& graphics) {
            layout_.linkOrigin.y + layout_.linkHeight},
       colors_.face);
   linkWidth_ = graphics.DrawText(window_, layout_.linkOrigin, linkText_, linkColor_);
-  Compose();
 }
 
 void SettingsPictures::SetLinkText(Graphics& graphics, std::u16string_view text) {
@@ -145,7 +141,6 @@ void SettingsPictures::DrawSpeedBar(Graphics& graphics, std::int16_t level,
   speedBox_.Blit(knobImage, knobWidth, 0, knobWidth, knobImage.Height(), knobLeft, knobTop,
                  RasterOp::kOr);
   speedBox_.Blit(knobImage, 0, 0, knobWidth, knobImage.Height(), knobLeft, knobTop, RasterOp::kAnd);
-  Compose();
 }
 
 const Surface& SettingsPictures::ColorArea(int box) const {
@@ -156,7 +151,7 @@ const Surface& SettingsPictures::ColorArea(int box) const {
 void SettingsPictures::DrawColorMark(int box, std::int32_t cell) {
   assert((box == 0 || box == 1) && "there are two colour boxes");
   Surface& area = colorAreas_[box];
-  area.Fill(kBlack);
+  // Beyond the cells picture the blit writes black: every pixel is written.
   area.Blit(colorCells_, 0, 0, area.Width(), area.Height(), 0, 0);
   const DisplayScale scale = layout_.scale;
   const int left = cell * kColorCellWidth + 1;
@@ -165,10 +160,9 @@ void SettingsPictures::DrawColorMark(int box, std::int32_t cell) {
   DrawOutline(area, scale.Of(Point{left, 1}),
               Point{scale.Of(left + kColorCellWidth) - 1, scale.Of(16) - 1}, kColorMarkGreen,
               kColorMarkWidth * scale.Line());
-  Compose();
 }
 
-void SettingsPictures::Compose() {
+const Surface& SettingsPictures::Client() const {
   client_ = window_;
   client_.Blit(speedBox_, 0, 0, speedBox_.Width(), speedBox_.Height(), layout_.speedBox.left,
                layout_.speedBox.top);
@@ -177,6 +171,7 @@ void SettingsPictures::Compose() {
     client_.Blit(area, 0, 0, area.Width(), area.Height(), layout_.colorAreas[box].left,
                  layout_.colorAreas[box].top);
   }
+  return client_;
 }
 
 }  // namespace kx

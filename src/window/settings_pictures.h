@@ -50,7 +50,8 @@ class SettingsPictures {
   // around `cell`.
   void DrawColorMark(int box, std::int32_t cell);
 
-  const Surface& Client() const { return client_; }
+  // Composed afresh each time, so no change is ever left out of it.
+  const Surface& Client() const;
   const Surface& SpeedBox() const { return speedBox_; }
   const Surface& ColorArea(int box) const;
   const WindowLayout& Layout() const { return layout_; }
@@ -60,7 +61,6 @@ class SettingsPictures {
  private:
   void PaintFrame(Graphics& graphics, Rect frame, std::u16string_view caption);
   void PaintLink(Graphics& graphics);
-  void Compose();
 
   WindowLayout layout_;
   SystemColors colors_;
@@ -68,7 +68,7 @@ class SettingsPictures {
   Surface speedBox_;
   Surface colorCells_;
   Surface colorAreas_[2];
-  Surface client_;
+  mutable Surface client_;
   std::u16string linkText_;
   Color linkColor_ = kLinkBlue;
   int linkWidth_ = 0;

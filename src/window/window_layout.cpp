@@ -76,27 +76,9 @@ WindowLayout MakeWindowLayout(DisplayScale scale, int clientHeight) {
   return l;
 }
 
-Rect PartRect(const WindowLayout& l, int linkWidth, WindowPart part) {
-  switch (part) {
-    case WindowPart::kBackground: return Rect{0, 0, l.clientWidth, l.clientHeight};
-    case WindowPart::kSpeedFrame: return l.speedFrame;
-    case WindowPart::kColorFrame: return l.colorFrame;
-    case WindowPart::kQuestionLabel: return l.questionLabel;
-    case WindowPart::kAnswerLabel: return l.answerLabel;
-    case WindowPart::kSpeedBox: return l.speedBox;
-    case WindowPart::kQuestionColorBox: return l.colorAreas[0];
-    case WindowPart::kAnswerColorBox: return l.colorAreas[1];
-    case WindowPart::kColorBoxBorder: return l.colorBoxes[0];
-    case WindowPart::kLink:
-      return Rect{l.linkOrigin.x, l.linkOrigin.y, l.linkOrigin.x + linkWidth,
-                  l.linkOrigin.y + l.linkHeight};
-    case WindowPart::kIcon: return l.icon;
-  }
-  return Rect{};
-}
-
 Hit HitTest(const WindowLayout& l, int linkWidth, Point p) {
-  const Rect link = PartRect(l, linkWidth, WindowPart::kLink);
+  const Rect link{l.linkOrigin.x, l.linkOrigin.y, l.linkOrigin.x + linkWidth,
+                  l.linkOrigin.y + l.linkHeight};
   if (link.Contains(p)) return {WindowPart::kLink, Local(link, p)};
   if (l.icon.Contains(p)) return {WindowPart::kIcon, Local(l.icon, p)};
   if (l.speedBox.Contains(p)) return {WindowPart::kSpeedBox, Local(l.speedBox, p)};

@@ -60,10 +60,6 @@ struct Hit {
   Point local;
 };
 
-// Where a part lies in the client area (for a colour box: its drawing area;
-// the background is the whole client area).
-Rect PartRect(const WindowLayout& layout, int linkWidth, WindowPart part);
-
 // The part under a client point. `linkWidth` is the width of the link's
 // text as last drawn.
 Hit HitTest(const WindowLayout& layout, int linkWidth, Point client);

@@ -158,7 +158,7 @@ TEST(Tray, NotificationsSkipShowTheSettingsAndOpenThePopup) {
   w.Ticks(2);
   for (int message : {0x200, 0x202, 0x205, 0x206, 0x207, 0x208, 0x209, 100}) w.Notify(message);
   w.Notify(516 * 15 / 12);  // 516 at 15 twips is another number
-  EXPECT_EQ(w.fake.window.popups + w.fake.window.visible, 0);
+  EXPECT_TRUE(w.fake.window.popups + w.fake.window.visible == 0 && w.form->MenuVisible());
   EXPECT_EQ(w.Engine().TrayCanvas().At(19, 5), ColorTable[3]);
   w.Notify(kWmLButtonDown);
   w.Ticks(1);
@@ -211,14 +211,17 @@ TEST(Display, ANewScaleRedrawsWindowAndIconAndNothingElse) {
   Loaded at144(144), w;
   w.Ticks(5);
   for (Loaded* l : {&at144, &w}) l->Press(l->In(0, 40));  // a colour picked, not yet saved
+  w.Move({20, 100});                                      // the link lit
   w.fake.window.Show();
   const TickerFields was = w.Engine().Fields();
   const std::size_t calls = w.fake.tray.calls.size();
   w.form->DisplayChanged();
   EXPECT_EQ(w.fake.tray.calls.size(), calls);
   w.fake.environment.screen.dpiX = w.fake.environment.screen.dpiY = 144;
+  w.fake.graphics.glyphFont = {};
   w.form->DisplayChanged();
-  EXPECT_TRUE(w.fake.graphics.dpi == 144 && w.fake.window.scale == DisplayScale{144});
+  EXPECT_TRUE(w.fake.graphics.dpi == 144 && w.fake.window.scale == DisplayScale{144} &&
+              w.fake.graphics.glyphFont.second == 11.0f);
   EXPECT_EQ(w.form->ClientPicture(), at144.form->ClientPicture());
   const auto* shown = dynamic_cast<const fake::FakeIcon*>(w.Shown().icon);
   ASSERT_TRUE(shown && w.fake.tray.calls.size() == calls + 1);
@@ -248,6 +251,7 @@ TEST(SettingsWindow, PressesAndDragsLandOnTheSameLevelAndCellAtEveryScale) {
       s.button ? w.Press(w.In(-1, s.x, s.y), s.button) : w.Move(w.In(-1, s.x, s.y), kLeftButton);
       EXPECT_EQ(w.form->settings.SpeedLevel, s.level) << dpi << " " << s.x << "," << s.y;
     }
+    for (const int x : {0, 100}) w.Move(w.In(-1, x, x == 0 ? 20 : 0), kLeftButton);  // edges
     w.Move(w.In(-1, 10, 20), kLeftButton | kRightButton);
     EXPECT_EQ(w.form->settings.SpeedLevel, 2) << dpi;
     for (const auto& [x, cell] : {std::pair{15, 0}, {16, 1}, {47, 2}, {65, 3}}) {
@@ -307,15 +311,11 @@ TEST(SettingsWindow, ClosingClickSavesWhatChangedAndAppliesTheSpeed) {
 }
 
 // Box i of the 129 is red 255, green 64 + i, blue i, here 34 twips wide
-// (4290 twips / 128 + 1); a black line under the band; the version in white.
+// (4290 twips / 128 + 1); the version in white.
 TEST(SettingsWindow, TitleBandShowsTheGradientAndTheVersion) {
   Loaded w;
-  for (const auto& [x, y, colour] : {std::tuple{30, 0, 0x000D4DFFu},
-                                     {140, 9, 0x003E7EFFu},
-                                     {279, 17, 0x007BBBFFu},
-                                     {100, 18, 0u}}) {
+  for (const auto& [x, y, colour] : {std::tuple{30, 0, 0x000D4DFFu}, {279, 17, 0x007BBBFFu}})
     EXPECT_EQ(w.form->ClientPicture().At(x, y), colour) << x;
-  }
   const auto& texts = w.fake.graphics.textsDrawn;
   EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const auto& t) {
     return t.text == u"KX_RuvoZava Version 1.0 Level 15" && t.at == Point{24, 2} &&

@@ -11,7 +11,7 @@ using enum Handler;
 
 // Design pixels: the speed box at (12, 44), the colour areas at (194, 40)
 // and (194, 64); 12 and 15 twips to the pixel. The shell's notifications come as
-// moves at y 0 with the left button: while a press (any button, anywhere)
+// moves at y 0 with the left button, from the start; while a press (any button, anywhere)
 // holds the mouse they are none, nor is a plain move across the window,
 // wider than the message numbers from 200 % on.
 TEST(PointerRouting, DesignPixelsOrTwipsAndWhatAPressHolds) {
@@ -21,7 +21,8 @@ TEST(PointerRouting, DesignPixelsOrTwipsAndWhatAPressHolds) {
     const PointerSpace space{layout, s.Of(100), 12, 15};
     const auto at = [&](int x, int y) { return Point{s.Of(x), s.Of(y)}; };
     PointerRouting r;
-    EXPECT_EQ(r.Move(space, {0x204, 1}, kLeftButton, 0).handler, kBackgroundMove);
+    EXPECT_TRUE(r.Move(space, {0x204, 1}, kLeftButton, 0).handler == kBackgroundMove &&
+                r.Move(space, {0x204, 0}, kLeftButton, 0).handler == kForm_MouseMove);
     for (const Point p : {at(200, 45), at(5, 30), at(55, 64)}) {
       (void)r.Down(space, p, kRightButton, 0);
       EXPECT_EQ(r.Move(space, {0x203, 0}, kLeftButton, 0).handler, kBackgroundMove) << p.x;

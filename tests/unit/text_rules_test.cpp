@@ -13,6 +13,7 @@
 #include "text/cp932.h"
 #include "text/cp932_bytes.h"
 #include "text/spaces.h"
+#include "text/utf16.h"
 #include "text/utf8.h"
 #include "ticker/tray_tip.h"
 
@@ -29,12 +30,14 @@ TEST(TextRules, Cp932CharactersEndWhereTheirTrailByteDoes) {
     std::optional<std::size_t> refused;
     bool cutByTheEnd = false;
   } cases[] = {
-      // Trail bytes that are "]" and a lead byte; the edges of the lead ranges.
+      // Trail bytes that are "]" and a lead byte; the edges of the lead ranges; no lead bytes.
       {"a\xB1\x8F\x5D\x82\x82", {"a", "\xB1", "\x8F\x5D", "\x82\x82"}, {}},
       {"\x81\x40\x9F\x80\xE0\x40\xFC\x40", {"\x81\x40", "\x9F\x80", "\xE0\x40", "\xFC\x40"}, {}},
-      {"\x82\x82\x82", {"\x82\x82", "\x82"}, 2, true},
+      {{"\x82\x82\x82\xA0", 3}, {"\x82\x82", "\x82"}, 2, true},  // a view: a trail byte after it
       {"a\x81=\x81\x7F\x81\xFD", {"a", "\x81", "=", "\x81", "\x7F", "\x81", "\xFD"}, 1},
-      {"\xA0\x40\xFD\x40", {"\xA0", "\x40", "\xFD", "\x40"}, 0},  // no lead bytes
+      {"\x7F\xA1\xDF\xA0\x40\xFD\x40", {"\x7F", "\xA1", "\xDF", "\xA0", "\x40", "\xFD", "\x40"}, 3},
+      {"a\x85\x81\x40", {"a", "\x85\x81", "\x40"}, 1},  // unassigned pairs, one lead byte's
+      {"\x61\x81\x40\x61\x81\xAD\x61", {"a", "\x81\x40", "a", "\x81\xAD", "a"}, 4},
   };
   for (const auto& c : cases) {
     const std::string shown = testing::PrintToString(c.bytes);
@@ -57,10 +60,10 @@ TEST(TextRules, TipsAndPathsAreCutAtTheirNulAndAtACharacterThatFits) {
   const std::u16string padded = std::u16string(u"KX_RuvoZava") + u'\0' + std::u16string(52, u' ');
   EXPECT_EQ(TipForField(padded, 64), u"KX_RuvoZava");
   EXPECT_EQ(TipForField(std::u16string(100, u'a'), 64), std::u16string(63, u'a'));
-  // Appended rather than `u"a" + ...`, which MinGW g++ 12 at -O3 wrongly
-  // reports as an overlapping copy.
-  EXPECT_EQ(TipForField(std::u16string(u"a").append(40, u'問'), 64),
-            std::u16string(u"a").append(31, u'問'));
+  EXPECT_EQ(TipForField(std::u16string(40, u'問'), 64), std::u16string(31, u'問'));
+  // Pairs at both ends of their range, 63 units and 63 bytes in all.
+  const std::u16string pairs = std::u16string(u"\U0010FFFF").append(59, u'a').append(u"\U00010000");
+  EXPECT_EQ(TipForField(pairs, 64), pairs);
   EXPECT_EQ(TipForField(std::u16string(62, u'a') + u"\U0001F600", 64), std::u16string(62, u'a'));
 }
 
@@ -71,14 +74,13 @@ TEST(TextRules, Utf8ReadsEveryLengthAndNamesTheFirstByteThatIsNoCharacter) {
       "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xED\x9F\xBF\xF0\x90\x80\x80\xEE\x80\x80\xF4"
       "\x8F\xBF\xBF";
   const std::u16string text = u"\x7F\u0080\u07FF\u0800\uFFFF\uD7FF\U00010000\uE000\U0010FFFF";
-  EXPECT_EQ(DecodeUtf8(every).text, text);
-  EXPECT_FALSE(DecodeUtf8(every).error);
+  EXPECT_TRUE(DecodeUtf8(every).text == text && !DecodeUtf8(every).error);
   // Halves of surrogate pairs alone are written as U+FFFD.
   EXPECT_EQ(Utf16ToUtf8(text + u"\xDC00\xDC00\xDFFF\xD800\uE000"),
             every + "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80");
   for (const std::string bytes :
        {"a\x80", "a\xC1\xBF", "a\xE0\x9F\xBF", "a\xF0\x8F\xBF\xBF", "a\xED\xA0\x80",
-        "a\xED\xBF\xBF", "a\xF4\x90\x80\x80", "a\xF5\x41", "a\xE3\x81", "a\xE3\x41"}) {
+        "a\xED\xBF\xBF", "a\xF4\x90\x80\x80", "a\xF5\x41", "a\xE3\x81", "a\xC3", "a\xE3\x41"}) {
     const Utf8Decoded decoded = DecodeUtf8(bytes);
     EXPECT_EQ(decoded.text, u"a");
     ASSERT_TRUE(decoded.error);
@@ -86,9 +88,12 @@ TEST(TextRules, Utf8ReadsEveryLengthAndNamesTheFirstByteThatIsNoCharacter) {
     EXPECT_EQ(decoded.error->offset, bytes == "a\xE3\x41" ? 2u : 1u) << decoded.error->offset;
   }
   EXPECT_EQ(Utf8ToUtf16("a\x80\xE3\x81"), u"a\uFFFD\uFFFD\uFFFD");
-  // Code page 932 read strictly: no character, or a lead byte without its trail byte.
-  for (const char* bad : {"a\x80", "a\x96"}) EXPECT_EQ(DecodeCp932Strict(bad).badByte, 1u);
-  EXPECT_EQ(DecodeCp932Strict("a\x96\xE2").text, u"a問");
+  EXPECT_TRUE(DecodeUtf8(std::string_view("a\xC3\xA9", 2)).text == u"a" &&  // a view cut inside
+              Utf16ToUtf8(std::u16string_view(u"\U00010000", 1)) == "\xEF\xBF\xBD");
+  // A lone last byte of UTF-16 is dropped; a "?" per character without a code page 932 form.
+  EXPECT_EQ(DecodeUtf16Le({"A\0B", 3}), u"A");
+  EXPECT_EQ(EncodeCp932OrQuestionMark(u"a\U00010000\U0010FFFF\xD800問"), "a???\x96\xE2");
+  EXPECT_EQ(DecodeCp932Strict("a\x96\xE2\x81\x45").text, u"a問・");  // the real stand-in
 }
 
 TEST(TextRules, FaceIsTheRequestedOneOrTheFirstInstalledFallback) {

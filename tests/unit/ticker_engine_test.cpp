@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "fake/fake_platform.h"
 #include "unit/question_test_records.h"
@@ -20,7 +21,7 @@ void Install(QuestionSet& module, const std::string& bytes) {
 
 class TickerEngineTest : public ::testing::Test {
  protected:
-  void NextGlyph() { engine.NextGlyph(module, 2, 3); }
+  void NextGlyph() { engine.NextGlyph(module, 2, 0); }
   const TickerFields& F() const { return engine.Fields(); }
 
   fake::FakePlatform fake;
@@ -60,14 +61,20 @@ TEST_F(TickerEngineTest, ANewScaleGoesOnWithTheCharacterWhereItWas) {
     engine.Tick(module, 0, 1);
     fresh.Tick(module, 0, 1);
   }
+  for (const int ticks : {4, 15}) {
+    TickerEngine e(fake.graphics, fake.random, DisplayScale{});
+    for (int tick = 0; tick < ticks; ++tick) e.Tick(module, 0, 1);
+    e.Rescale(DisplayScale{192});
+    EXPECT_EQ(e.Picture1() == Surface(32, 32), ticks == 4) << ticks;  // empty between glyphs
+  }
 }
 
 // Two columns a tick: an 8-pixel character passes in 4 ticks, the 15-pixel
 // gap in 8; each leaves its last columns black.
 TEST_F(TickerEngineTest, CharactersScrollInAtTheirOwnWidth) {
   Install(module, Record(u"AB", u"C"));
-  for (const std::string expected : {"qqqqqqq.qqqqqqq.", "qqqqqqqqqqqqqq.."}) {
-    for (int tick = 0; tick < 8; ++tick) engine.Tick(module, 0, 1);
+  for (const std::string expected : {"qqqqqqq.qqqqqqq.", "qqqqqqqqqqqqqq..", "qqqqqqq.qqqqqqqq"}) {
+    for (int tick = 0; tick < 8; ++tick) engine.Tick(module, 0, 0);
     std::string row;
     for (int x = 0; x < 16; ++x) row += engine.TrayCanvas().At(x, 5) == ColorTable[0] ? 'q' : '.';
     EXPECT_EQ(row, expected);
@@ -84,7 +91,7 @@ TEST_F(TickerEngineTest, StreamRunsQuestionGapAnswerGapNextQuestionInTheirColour
   for (std::size_t i = 0; i < glyphs.size(); ++i) {
     NextGlyph();
     EXPECT_EQ(F().CurrentChar, glyphs.substr(i, 1)) << i;
-    EXPECT_EQ(engine.Picture2().At(0, 5), ColorTable[colours[i] == 'a' ? 3 : 2]) << i;
+    EXPECT_EQ(engine.Picture2().At(0, 5), ColorTable[colours[i] == 'a' ? 0 : 2]) << i;
   }
 }
 
@@ -92,6 +99,7 @@ TEST_F(TickerEngineTest, StreamRunsQuestionGapAnswerGapNextQuestionInTheirColour
 // while a question scrolls. After a failed load the list may shrink to the
 // sample record while the ticker holds an index into the old list; the
 // answer on screen still belongs to its question, and a new file starts over.
+// Picks stay inside the list even for a draw of 1 or a list of another length.
 TEST_F(TickerEngineTest, SkipShrinkAndResetKeepQuestionAndAnswerTogether) {
   Install(module, Record(u"Q0", u"A0") + Record(u"Q1", u"A1") + Record(u"Q2", u"A2"));
   fake.random.values = {kLargestRandom};
@@ -108,7 +116,11 @@ TEST_F(TickerEngineTest, SkipShrinkAndResetKeepQuestionAndAnswerTogether) {
   EXPECT_FALSE(engine.SkipToAnswer());
   engine.ResetForNewFile();
   NextGlyph();
-  EXPECT_EQ(F().CurrentText, u"S");
+  EXPECT_TRUE(F().CurrentText == u"S" && F().CurrentChar == u"S");
+  for (const auto& [r, count, lines, index] : {std::tuple{0.5f, 0, std::size_t{3}, 0},
+                                               {1.0f, 3, std::size_t{4}, 2},
+                                               {0.9f, 3, std::size_t{2}, 1}})
+    EXPECT_EQ(PickQuestionIndex(r, count, lines), index) << r << count << lines;
 }
 
 }  // namespace

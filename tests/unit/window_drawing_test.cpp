@@ -20,7 +20,7 @@ constexpr int kDpis[] = {96, 120, 144, 192};
 
 // The knob's point stands over its level's tick and nowhere else; the chosen
 // cell alone wears the green frame, two pixels wide, around its dot in the
-// ticker's colour of that index.
+// ticker's colour of that index, in the box and where the window shows it.
 TEST(WindowDrawing, KnobAndColourMarkShowTheSettingsAtEveryScale) {
   for (const int dpi : kDpis) {
     const DisplayScale z{dpi};
@@ -41,64 +41,91 @@ TEST(WindowDrawing, KnobAndColourMarkShowTheSettingsAtEveryScale) {
       pictures.DrawColorMark(1, static_cast<std::int32_t>(cell));
       const Surface& a = pictures.ColorArea(1);
       const int left = static_cast<int>(cell) * 16 + 1;
-      EXPECT_EQ(a.At(z.Of(left), z.Of(1)), kColorMarkGreen) << dpi << cell;
-      EXPECT_EQ(a.At(z.Of(left + 16) - 1, z.Of(16) - 1), kColorMarkGreen) << dpi << cell;
+      for (const Point p :
+           {Point{z.Of(left), z.Of(8)}, {z.Of(left + 8), z.Of(1)}, {z.Of(left + 8), z.Of(16) - 1}})
+        EXPECT_EQ(a.At(p.x, p.y), 0x0000FF00u) << dpi << cell << p.x;  // each side, green
       EXPECT_EQ(a.At(z.Of(left + 15) - 1, z.Of(8)), kColorMarkGreen) << dpi << cell;
       EXPECT_EQ(a.At(z.Of(left + 2), z.Of(3)), kBlack) << dpi << cell;
-      EXPECT_EQ(a.At(z.Of((left + 16) % 64), z.Of(1)), kBlack) << dpi << cell;
+      EXPECT_EQ(a.At(z.Of((left + 16) % 64), z.Of(8)), kBlack) << dpi << cell;
       EXPECT_EQ(a.At(z.Of(left + 7), z.Of(7)), ColorTable[cell]) << dpi << cell;
+      const Point at{pictures.Layout().colorAreas[1].left, pictures.Layout().colorAreas[1].top};
+      for (const Point p : {Point{z.Of(left) - 1, z.Of(8)},
+                            {z.Of(left + 8), z.Of(1) - 1},
+                            {z.Of(left + 8), z.Of(16)}})
+        EXPECT_NE(pictures.Client().At(at.x + p.x, at.y + p.y), kColorMarkGreen) << dpi << cell;
     }
   }
 }
 
-// At 100 % the speed box has its sunken groove (4, 7)-(118, 10), ticks at x
-// 4, 60 and 116 from y 18 four pixels down and the scale text at (2, 25);
-// frame captions stand 8 pixels in, the labels at their places in the frame.
+// At 100 %: the sunken groove (4, 7)-(118, 10), ticks at x 4, 60, 116 from y 18 four pixels down,
+// the scale text at (2, 25), the knob where its mask is white; captions 8 pixels in on a gap in
+// their frame's line, labels, the emblem centred; band boxes W / 128 + 1 twips; the link redrawn.
 TEST(WindowDrawing, SpeedBoxFramesAndLabelsStandWhereTheDesignPutsThem) {
   fake::FakeGraphics graphics;
   SettingsPictures pictures;
-  const SystemColors c{};
+  const SystemColors c{0x101010, 0x202020, 0x303030, 0x404040, 0x505050, 0x606060, 0x707070};
   pictures.SetUp(MakeWindowLayout(DisplayScale{}, 115), c);
-  pictures.DrawSpeedBar(graphics, 1, MakeKnobImage(), u"F S");
-  pictures.PaintFramesAndLabels(graphics, Surface(16, 16));
+  EXPECT_EQ(WindowHeightAt(DisplayScale{97}, 0), 141);  // 2100 twips at 97 dpi: 141.46 pixels
+  pictures.PaintTitleBand(graphics, 4365, u"v");  // a window 291 pixels wide: boxes of 35 twips
+  const Surface knob = MakeKnobImage();
+  pictures.DrawSpeedBar(graphics, 3, knob, u"F S");  // the knob beyond the box
+  const Surface bare = pictures.SpeedBox();
+  graphics.textsDrawn.clear();
+  pictures.DrawSpeedBar(graphics, 1, knob, u"F S");
+  pictures.PaintFramesAndLabels(graphics, Surface(10, 10, kWhite));
   const Surface& bar = pictures.SpeedBox();
-  for (const auto& [x, y, colour] : {std::tuple{30, 7, c.shadow},
-                                     {4, 8, c.shadow},
-                                     {30, 9, c.highlight},
-                                     {117, 8, c.highlight},
-                                     {30, 6, c.face},
-                                     {3, 8, c.face},
-                                     {30, 10, c.face},
-                                     {118, 8, c.face}}) {
-    EXPECT_EQ(bar.At(x, y), colour) << x << "," << y;
-  }
+  const std::tuple<int, int, Color> groove[] = {
+      {30, 7, c.shadow}, {4, 8, c.shadow},    {30, 9, c.highlight}, {117, 8, c.highlight},
+      {30, 6, c.face},   {3, 8, c.face},      {30, 10, c.face},     {118, 8, c.face},
+      {4, 10, c.face},   {4, 9, c.highlight}, {3, 9, c.face},       {118, 9, c.face},
+      {117, 10, c.face}, {5, 8, c.light},     {116, 8, c.light}};
+  for (const auto& [x, y, colour] : groove) EXPECT_EQ(bar.At(x, y), colour) << x << "," << y;
   for (const int x : {4, 116}) {
     for (int y = 17; y <= 22; ++y) EXPECT_EQ(bar.At(x, y) == kBlack, y >= 18 && y <= 21) << x << y;
   }
-  EXPECT_EQ(pictures.Client().At(192, 38), c.shadow);  // the question colour box's sunken edge
-  std::vector<std::pair<std::u16string, Point>> texts;
-  for (const auto& t : graphics.textsDrawn) {
-    if (!(t.at == Point{0, 0})) texts.emplace_back(t.text, t.at);  // not a caption's measuring
+  for (int y = 0; y < knob.Height(); ++y) {
+    for (int x = 0; x < kKnobMaskColumn; ++x)
+      EXPECT_EQ(bar.At(56 + x, 1 + y),
+                knob.At(kKnobMaskColumn + x, y) == kWhite ? knob.At(x, y) : bare.At(56 + x, 1 + y));
   }
+  std::vector<std::pair<std::u16string, Point>> texts;
+  for (const auto& t : graphics.textsDrawn)
+    if (!(t.at == Point{0, 0})) texts.emplace_back(t.text, t.at);  // not a caption's measuring
   EXPECT_EQ(texts, (std::vector<std::pair<std::u16string, Point>>{{u"F S", {2, 25}},
                                                                   {u"スピード", {12, 24}},
                                                                   {u"色", {156, 24}},
                                                                   {u"問題", {158, 42}},
                                                                   {u"解答", {158, 66}}}));
+  pictures.SetLinkText(graphics, u"a longer text");
+  pictures.SetLinkText(graphics, u"ab");
+  EXPECT_TRUE(!pictures.SetLinkColor(graphics, kLinkBlue) &&
+              pictures.SetLinkColor(graphics, kLinkMagenta));
+  // Band boxes 0 and 119, the line under them; the emblem on boxes 1 to 5; the speed frame's line,
+  // cut for its caption; the question colour box's sunken edge at its sides; the link.
+  const std::tuple<int, int, Color> client[] = {
+      {1, 5, 0x000040FFu},    {279, 5, 0x0077B7FFu},  {0, 18, kBlack},        {100, 19, c.face},
+      {3, 3, kWhite},         {12, 12, kWhite},       {13, 12, 0x000545FFu},  {2, 3, 0x000141FFu},
+      {9, 30, c.shadow},      {10, 30, c.face},       {41, 30, c.face},       {42, 30, c.shadow},
+      {100, 30, c.shadow},    {100, 31, c.highlight}, {100, 32, c.face},      {192, 38, c.shadow},
+      {261, 45, c.highlight}, {200, 58, c.highlight}, {21, 96, kLinkMagenta}, {22, 96, c.face}};
+  for (const auto& [x, y, colour] : client)
+    EXPECT_EQ(pictures.Client().At(x, y), colour) << x << "," << y;
 }
 
-// At 100 % the colour dots are the drawn art itself, and at 200 % each of its
-// pixels doubled: whole scales stay as crisp as the art.
-TEST(WindowDrawing, ColourDotsAtWholeScalesAreTheArtEnlarged) {
-  const Surface art = ColorCellsPicture();
+// At 100 % the colour dots and the emblem are the drawn art itself, and at
+// 200 % each of its pixels doubled: whole scales stay as crisp as the art.
+TEST(WindowDrawing, PicturesAtWholeScalesAreTheArtEnlarged) {
   for (const int factor : {1, 2}) {
-    const Surface cells = ColorCellsPicture(DisplayScale{96 * factor});
-    ASSERT_EQ(cells.Width(), art.Width() * factor);
-    ASSERT_EQ(cells.Height(), art.Height() * factor);
-    for (int y = 0; y < cells.Height(); ++y) {
-      for (int x = 0; x < cells.Width(); ++x)
-        ASSERT_EQ(cells.At(x, y), art.At(x / factor, y / factor))
-            << factor << ": " << x << "," << y;
+    const DisplayScale z{96 * factor};
+    for (const auto& [art, picture] : {std::pair{ColorCellsPicture(), ColorCellsPicture(z)},
+                                       {EmblemPicture(), EmblemPicture(z)}}) {
+      ASSERT_EQ(picture.Width(), art.Width() * factor);
+      ASSERT_EQ(picture.Height(), art.Height() * factor);
+      for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x)
+          ASSERT_EQ(picture.At(x, y), art.At(x / factor, y / factor))
+              << factor << ": " << x << "," << y;
+      }
     }
   }
 }
