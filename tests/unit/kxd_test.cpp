@@ -2,6 +2,7 @@
 // them, and the command as a user runs it on files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
