@@ -3,6 +3,10 @@
 #   packs_roundtrip.sh KXD DIR
 set -euo pipefail
 kxd=$1
+# kxd speaks as the locale says, and adds nothing when no one sits at its
+# console; output it cannot write is a failure.
+[[ $(LC_ALL= LC_MESSAGES= LANG=ja_JP.UTF-8 "$kxd" help 2>&1) == 使い方*ファイルがあった。 ]]
+if "$kxd" --version >/dev/full; then exit 1; fi
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 for csv in "$2"/*.csv; do

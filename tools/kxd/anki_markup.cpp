@@ -234,9 +234,8 @@ std::u16string PlainCardText(std::u16string_view text, bool keepReading) {
         const bool reading = !inside.empty() && std::all_of(inside.begin(), inside.end(), IsKana);
         if (reading && EndsInKanji(std::u16string_view(out).substr(baseStart))) {
           // The space that marked the start of the base is no text.
-          if (baseStart > 0 && out[baseStart - 1] == u' ') {
+          if (std::u16string_view(out).substr(0, baseStart).ends_with(u' ')) {
             out.erase(baseStart - 1, 1);
-            --baseStart;
           }
           if (keepReading) {
             out += u'(';

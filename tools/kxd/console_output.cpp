@@ -1,5 +1,6 @@
 #include "console_output.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kx {
@@ -10,7 +11,7 @@ constexpr std::size_t kBlock = 64 * 1024;
 // Where the last character of `text` starts when its bytes are not all there
 // yet; text.size() when it is complete.
 std::size_t IncompleteTail(std::string_view text) {
-  for (std::size_t back = 1; back <= 4 && back <= text.size(); ++back) {
+  for (std::size_t back = 1; back <= std::min<std::size_t>(4, text.size()); ++back) {
     const auto byte = static_cast<unsigned char>(text[text.size() - back]);
     if ((byte & 0xC0) == 0x80) continue;
     const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;

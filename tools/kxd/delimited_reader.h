@@ -45,6 +45,6 @@ class DelimitedReader {
 // anything decides, counting outside quotes: tab when it holds more tabs
 // than commas, or any tab at all in a deck export, whose notes are
 // tab-separated unless its header says otherwise.
-char DetectDelimiter(std::string_view fileName, std::string_view bytes, bool deck = false);
+char DetectDelimiter(std::string_view fileName, std::string_view bytes, bool deck);
 
 }  // namespace kx

@@ -56,8 +56,8 @@ InputText FromUtf16(std::string_view bytes, Language language) {
   InputText input{InputEncoding::kUtf16, true, {}, false, {}};
   input.text.reserve(bytes.size() / 2 * 3 / 2);
   const auto unitAt = [&](std::size_t at) {
-    return static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) |
-                                 static_cast<unsigned char>(bytes[at + 1]) << 8);
+    return static_cast<char16_t>(static_cast<unsigned char>(bytes.at(at)) |
+                                 static_cast<unsigned char>(bytes.at(at + 1)) << 8);
   };
   const std::size_t units = bytes.size() / 2;
   for (std::size_t i = 0; i < units; ++i) {

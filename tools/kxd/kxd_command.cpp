@@ -1,6 +1,7 @@
 #include "kxd_command.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -65,7 +66,7 @@ bool TakeLanguageOption(std::vector<std::string>& args, Language& language) {
       continue;
     }
     const std::string value =
-        separate ? (i + 1 < args.size() ? args[i + 1] : "") : args[i].substr(7);
+        separate ? (i + 1 < args.size() ? args.at(i + 1) : "") : args[i].substr(7);
     const auto parsed = ParseLanguageName(value);
     named = named && parsed;
     language = parsed.value_or(language);
@@ -92,11 +93,9 @@ std::optional<std::pair<std::size_t, std::size_t>> ParseFields(std::string_view 
   if (comma == std::string_view::npos) return std::nullopt;
   const auto number = [](std::string_view digits) -> std::size_t {
     std::size_t value = 0;
-    for (const char digit : digits) {
-      if (digit < '0' || digit > '9' || value > 999) return 0;
-      value = value * 10 + static_cast<std::size_t>(digit - '0');
-    }
-    return value;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    return error == std::errc() && stop == end ? value : 0;  // 0: no number
   };
   const std::size_t question = number(text.substr(0, comma));
   const std::size_t answer = number(text.substr(comma + 1));
@@ -115,13 +114,13 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, bo
         UsageError(err, language, Text(language, Msg::kNeedsFileName, {arg}));
         return std::nullopt;
       }
-      parsed.output = args[++i];
+      parsed.output = args.at(++i);
     } else if (allowOutput && arg.starts_with("--output=")) {
       parsed.output = arg.substr(9);
     } else if (allowFormat && (arg == "--csv" || arg == "--tsv")) {
       parsed.delimiter = arg == "--csv" ? ',' : '\t';
     } else if (allowFormat && (arg == "--encoding" || arg == "--fields")) {
-      const std::string value = i + 1 < args.size() ? args[++i] : std::string();
+      const std::string value = i + 1 < args.size() ? args.at(++i) : std::string();
       if (arg == "--encoding" && !(parsed.encoding = ParseEncodingName(value))) {
         UsageError(err, language, Text(language, Msg::kEncodingTakes));
         return std::nullopt;
