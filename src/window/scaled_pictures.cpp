@@ -52,7 +52,7 @@ Surface ColorCellsPicture(DisplayScale scale) {
   static constexpr Dot kDots[] = {
       {8.5, 7.5, 3.5, {8, 7}, {8, 10}, {7, 6}},     {24.5, 7.5, 3.5, {24, 7}, {24, 10}, {23, 6}},
       {40.5, 7.5, 3.5, {40, 7}, {40, 10}, {39, 6}}, {56.5, 7.5, 3.5, {56, 7}, {56, 10}, {55, 6}},
-      {73.5, 7.5, 2.5, {73, 7}, {74, 9}, {73, 7}},
+      {72.5, 7.5, 2.5, {72, 7}, {72, 9}, {72, 7}},
   };
   const double s = scale.Factor();
   const double line = scale.Line();

@@ -8,9 +8,11 @@
 #include "fake/fake_platform.h"
 #include "ticker/ticker_engine.h"
 #include "window/art_pixels.h"
+#include "window/edge_drawing.h"
 #include "window/knob_image.h"
 #include "window/scaled_pictures.h"
 #include "window/settings_pictures.h"
+#include "window/text_art.h"
 #include "window/window_layout.h"
 
 namespace kx {
@@ -127,6 +129,43 @@ TEST(WindowDrawing, PicturesAtWholeScalesAreTheArtEnlarged) {
               << factor << ": " << x << "," << y;
       }
     }
+  }
+}
+
+// Edges and outlines are nested borders, each lit on one pair of sides,
+// clipped to the surface: a sunken edge in the corner, a black outline two
+// pixels wide, an etched edge over the right and bottom sides.
+TEST(WindowDrawing, EdgesAndOutlinesAreNestedBordersClippedToTheSurface) {
+  const SystemColors c{};
+  Surface drawn(10, 10, c.face);
+  DrawOutline(drawn, Point{0, 5}, Point{4, 9}, kBlack, 2);
+  DrawSunkenEdge(drawn, Rect{0, 0, 4, 4}, c);
+  DrawEtchedEdge(drawn, Rect{6, 6, 11, 11}, c);
+  const std::string_view rows[] = {"sssh......", "sdlh......", "sllh......", "hhhh......",
+                                   "..........", "kkkkk.....", "kkkkk.ssss", "kk.kk.shhs",
+                                   "kkkkk.sh.s", "kkkkk.ssss"};
+  const ArtColor legend[] = {{'.', c.face},       {'s', c.shadow}, {'h', c.highlight},
+                             {'d', c.darkShadow}, {'l', c.light},  {'k', kBlack}};
+  EXPECT_EQ(drawn, SurfaceFromArt(rows, legend));
+}
+
+// Between whole scales the pictures are drawn anew at their size: at 125 %
+// the emblem is its art, 16 pixels; each colour dot is round about its art's
+// centre, in its face colour (F) shaded (S) at the lower right, with one
+// glint pixel (W) up left of the centre.
+TEST(WindowDrawing, PicturesBetweenWholeScalesKeepTheArtsDotsAndColours) {
+  EXPECT_EQ(EmblemPicture(DisplayScale{120}), EmblemPicture());
+  const Surface art = ColorCellsPicture(), cells = ColorCellsPicture(DisplayScale{120});
+  const std::string_view dot[] = {"...........", "....FFFF...", "..FFFFFFF..", "..FFFFFFFS.",
+                                  ".FFFWFFFFS.", ".FFFFFFFFS.", ".FFFFFFFSS.", "..FFFFFFS..",
+                                  "...FFFSSS..", "....SSS....", "..........."};
+  for (int cell = 0; cell < 4; ++cell) {
+    const int x = cell * 16 + 8;  // the middle column of the art's dot
+    const ArtColor legend[] = {
+        {'.', kBlack}, {'F', art.At(x, 7)}, {'S', art.At(x, 10)}, {'W', art.At(x - 1, 6)}};
+    Surface drawn(11, 11);
+    drawn.Blit(cells, cell * 20 + 5, 4, 11, 11, 0, 0);
+    EXPECT_EQ(drawn, SurfaceFromArt(dot, legend)) << cell;
   }
 }
 
