@@ -507,7 +507,7 @@ TEST(Pause, NeverOverrulesTheProgramsOwnTimer) {
 // Block copies clip at every edge: source pixels outside read as black (0),
 // destination pixels outside are skipped, a copy within one surface sees the
 // pixels as they were; the rightmost columns keep theirs on a shift. A
-// rectangle's right and bottom edges are outside it.
+// rectangle holds its left and top edges, not its right and bottom ones.
 TEST(Surface, CopiesClipAtEveryEdgeAndShiftsLeft) {
   const auto pixels = [](const Surface& s) {
     return std::vector<Color>(s.Pixels().begin(), s.Pixels().end());
@@ -525,7 +525,9 @@ TEST(Surface, CopiesClipAtEveryEdgeAndShiftsLeft) {
   d.CopyColumns(source, 2, 2, -1);
   d.CopyColumns(d, 0, 2, 1);
   EXPECT_EQ(pixels(d), (std::vector<Color>{0, 0, 3, 1, 0, 0, 6, 4, 0, 0, 0, 0}));
-  EXPECT_FALSE(Rect{0, 0, 2, 2}.Contains({2, 1}) || Rect{0, 0, 2, 2}.Contains({1, 2}));
+  constexpr Rect square{0, 0, 2, 2};
+  EXPECT_TRUE(square.Contains({0, 0}) && !square.Contains({2, 1}) && !square.Contains({1, 2}));
+  EXPECT_EQ(DisplayScale{96}.TwipsOfPixels(96), 1440);  // an inch
 }
 
 }  // namespace
