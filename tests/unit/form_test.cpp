@@ -507,7 +507,8 @@ TEST(Pause, NeverOverrulesTheProgramsOwnTimer) {
 // Block copies clip at every edge: source pixels outside read as black (0),
 // destination pixels outside are skipped, a copy within one surface sees the
 // pixels as they were; the rightmost columns keep theirs on a shift. A
-// rectangle holds its left and top edges, not its right and bottom ones.
+// rectangle holds its left and top edges, not its right and bottom ones;
+// ToDesign undoes Of on both sides of 0, at any scale.
 TEST(Surface, CopiesClipAtEveryEdgeAndShiftsLeft) {
   const auto pixels = [](const Surface& s) {
     return std::vector<Color>(s.Pixels().begin(), s.Pixels().end());
@@ -528,6 +529,7 @@ TEST(Surface, CopiesClipAtEveryEdgeAndShiftsLeft) {
   constexpr Rect square{0, 0, 2, 2};
   EXPECT_TRUE(square.Contains({0, 0}) && !square.Contains({2, 1}) && !square.Contains({1, 2}));
   EXPECT_EQ(DisplayScale{96}.TwipsOfPixels(96), 1440);  // an inch
+  for (int d = -200; d < 200; ++d) EXPECT_EQ(DisplayScale{97}.ToDesign(DisplayScale{97}.Of(d)), d);
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ TEST(IniFileRead, ReadsStringsAndNumbersAsThePlatformDoes) {
       "[qaz]\rQ=\"quoted value\"\rS=' 7'\rM=\"mixed'\rO=\"\"\rP=\"a\"b\"\r"
       "[N]\r\nP=+5\r\nNS=- 4\r\nPM=+-1\r\nY=12abc\r\nZ=3:9\r\nE=042\r\nO=0o17\r\n"
       "W=1x5\r\nB=0b101\r\nX=0xfa\r\nH=0xF\r\nNX=-0x10\r\nSX= +0x1A\r\nBIG=4294967297\r\n"
-      "C=2147483648\r\nD=-2147483649\r\nL=" +
+      "C=2147483648\r\nD=-2147483649\r\nS=' 7'\r\nV=\r\nL=" +
       std::string(28, '0') +
       "12\r\n"
       "[A]B]\r\nK=1\r\n[[C]]\r\nK=2\r\n[D\r\nK=3\r\n[X]\x8F]\r\nK=6\r\n[\x8F\x8F]\r\nK=7\r\n"
@@ -115,12 +115,11 @@ TEST(IniFileRead, ReadsStringsAndNumbersAsThePlatformDoes) {
     EXPECT_EQ(value ? "=" + *value : "", equals == read.npos ? "" : read.substr(equals)) << read;
   }
   const std::pair<std::string, std::int32_t> numbers[] = {
-      {"P", 5},   {"NS", 0},  {"PM", 0},        {"Y", 12},        {"W", 1},  {"Z", 3},
-      {"E", 42},  {"O", 15},  {"B", 5},         {"X", 250},       {"H", 15}, {"NX", -16},
-      {"SX", 26}, {"BIG", 1}, {"C", INT32_MIN}, {"D", INT32_MAX}, {"L", 1},  {"none", 9}};
+      {"P", 5},         {"NS", 0},   {"PM", 0},  {"Y", 12},  {"W", 1},
+      {"Z", 3},         {"E", 42},   {"O", 15},  {"B", 5},   {"X", 250},
+      {"H", 15},        {"NX", -16}, {"SX", 26}, {"BIG", 1}, {"C", INT32_MIN},
+      {"D", INT32_MAX}, {"L", 1},    {"S", 7},   {"V", 9},   {"none", 9}};
   for (const auto& [key, value] : numbers) EXPECT_EQ(ini.ReadInt("N", key, 9), value) << key;
-  EXPECT_EQ(ini.ReadInt("QAZ", "S", 9), 7);
-  EXPECT_EQ(ini.ReadInt("COLOR", "E", 9), 9);
   // Files with a mark are read in their own encoding; values come back in code page 932.
   for (const std::string& bytes :
        {std::string("\xEF\xBB\xBF[S\xE5\x95\x8F]\r\nK\xE5\x95\x8F=C:\\\xE5\x95\x8F\r\n"),
@@ -140,8 +139,8 @@ TEST(IniFileWrite, ChangesOnlyTheOneValueAndKeepsEveryOtherByte) {
       {"[S]\rK \rK=2\r", "[S]\rK=\x96\xE2\rK=2\r"},
       {"\xEF\xBB\xBF[S]\nA=1\n\n \n[T]\n", "\xEF\xBB\xBF[S]\nA=1\nK=\xE5\x95\x8F\n\n \n[T]\n"},
       // An odd last byte of a UTF-16 file stays where it was.
-      {"\xFF\xFE" + EncodeUtf16Le(u"[A]\r\n") + "x",
-       "\xFF\xFE" + EncodeUtf16Le(u"[A]\r\n[S]\r\nK=問\r\n") + "x"},
+      {"\xFF\xFE" + EncodeUtf16Le(u"[ABC]\r\n") + "x",
+       "\xFF\xFE" + EncodeUtf16Le(u"[ABC]\r\n[S]\r\nK=問\r\n") + "x"},
   };
   for (const auto& c : cases) {
     IniFile ini(c.before);
