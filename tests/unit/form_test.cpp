@@ -160,13 +160,14 @@ TEST(Tray, NotificationsSkipShowTheSettingsAndOpenThePopup) {
   w.Notify(516 * 15 / 12);  // 516 at 15 twips is another number
   EXPECT_EQ(w.fake.window.popups + w.fake.window.visible, 0);
   EXPECT_EQ(w.Engine().TrayCanvas().At(19, 5), ColorTable[3]);
-  w.Notify(kWmLButtonDown);
+  EXPECT_TRUE(w.Shown().id == 1 && w.Shown().flags == 0x17 && w.Shown().callbackMessage == 0x200);
+  w.Notify(0x201);  // left button down
   w.Ticks(1);
   EXPECT_EQ(w.fake.graphics.glyphsDrawn, (std::vector<std::u16string>{u"A", u"X"}));
   EXPECT_EQ(w.Engine().TrayCanvas().At(19, 5), ColorTable[2]);
-  w.Notify(kWmRButtonDown, 11.4f);  // a little off: still 516
+  w.Notify(0x204, 11.4f);  // right button down, a little off: still 516
   EXPECT_EQ(w.fake.window.popups, 1);
-  w.Notify(kWmLButtonDblClk);
+  w.Notify(0x203);  // left double click
   EXPECT_TRUE(w.fake.window.visible && !w.form->MenuVisible());
   w.Press({200, 5});
   w.form->PopUp_Click(kPopUpSettings);

@@ -160,17 +160,16 @@ TEST(StdFiles, ReadWholeFilesAndReplaceThemOnlyWhenEveryByteIsWritten) {
   namespace fs = std::filesystem;
   const fs::path dir = fs::temp_directory_path() / ("kx_" + std::to_string(std::random_device()()));
   fs::create_directories(dir / "folder" / "inside");
-  StdFiles files;
   const std::u16string file = (dir / "KXT.ini").u16string(), folder = (dir / "folder").u16string();
   for (const std::string bytes : {"", "x", "[S]\r\n"}) {
-    ASSERT_TRUE(files.ReplaceWhole(file, bytes));
-    EXPECT_TRUE(files.ReadWhole(file) == bytes && files.Length(file) == bytes.size());
+    ASSERT_TRUE(StdFiles().ReplaceWhole(file, bytes));
+    EXPECT_TRUE(StdFiles().ReadWhole(file) == bytes && StdFiles().Length(file) == bytes.size());
   }
 #ifndef _WIN32
   fs::create_symlink("/dev/full", dir / "KXT.ini.tmp");  // every write to it fails
-  EXPECT_FALSE(files.ReplaceWhole(file, "new"));
+  EXPECT_FALSE(StdFiles().ReplaceWhole(file, "new"));
 #endif
-  EXPECT_FALSE(files.ReplaceWhole(folder, "new"));
+  EXPECT_FALSE(StdFiles().ReplaceWhole(folder, "new"));
   EXPECT_FALSE(fs::is_symlink(dir / "KXT.ini.tmp") || fs::exists(dir / "folder.tmp"));
   fs::remove_all(dir);
 }
