@@ -430,7 +430,7 @@ TEST(LoadFileCommand, RefusalsReopenTheDialogUntilAFileIsAccepted) {
   w.Offer(u"C:\\q\\odd.kxd", std::string(350, 'x'));
   SelectQuestionFile(w.platform, w.module);
   EXPECT_EQ(w.module.QuestionFilePath, u"");
-  EXPECT_EQ(JudgeFileLength(351ull * 279 * 1000000), FileLengthVerdict::kAccepted);
+  EXPECT_EQ(JudgeFileLength(279ull * 1000000000), FileLengthVerdict::kOldFormat);
   EXPECT_EQ(JudgeFileLength(0x100000000ull), FileLengthVerdict::kUnusable);  // no 32-bit wrap
 }
 
