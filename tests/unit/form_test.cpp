@@ -509,7 +509,8 @@ TEST(Pause, NeverOverrulesTheProgramsOwnTimer) {
 // destination pixels outside are skipped, a copy within one surface sees the
 // pixels as they were; the rightmost columns keep theirs on a shift. A
 // rectangle holds its left and top edges, not its right and bottom ones;
-// ToDesign undoes Of on both sides of 0, at any scale.
+// ToDesign undoes Of on both sides of 0, at any scale. An inch is 1440
+// twips, and a screen that reports no resolution counts as 96 dpi.
 TEST(Surface, CopiesClipAtEveryEdgeAndShiftsLeft) {
   const auto pixels = [](const Surface& s) {
     return std::vector<Color>(s.Pixels().begin(), s.Pixels().end());
@@ -529,7 +530,7 @@ TEST(Surface, CopiesClipAtEveryEdgeAndShiftsLeft) {
   EXPECT_EQ(pixels(d), (std::vector<Color>{0, 0, 3, 1, 0, 0, 6, 4, 0, 0, 0, 0}));
   constexpr Rect square{0, 0, 2, 2};
   EXPECT_TRUE(square.Contains({0, 0}) && !square.Contains({2, 1}) && !square.Contains({1, 2}));
-  EXPECT_EQ(DisplayScale{96}.TwipsOfPixels(96), 1440);  // an inch
+  EXPECT_TRUE(DisplayScale{96}.TwipsOfPixels(96) == 1440 && TwipsPerPixel(0) == 15);
   for (int d = -200; d < 200; ++d) EXPECT_EQ(DisplayScale{97}.ToDesign(DisplayScale{97}.Of(d)), d);
 }
 
