@@ -531,7 +531,7 @@ TEST(Surface, CopiesClipAtEveryEdgeAndShiftsLeft) {
   constexpr Rect square{0, 0, 2, 2};
   EXPECT_TRUE(square.Contains({0, 0}) && !square.Contains({2, 1}) && !square.Contains({1, 2}));
   EXPECT_TRUE(DisplayScale{96}.TwipsOfPixels(96) == 1440 && TwipsPerPixel(0) == 15);
-  for (int d = -200; d < 200; ++d) EXPECT_EQ(DisplayScale{97}.ToDesign(DisplayScale{97}.Of(d)), d);
+  for (int p = -200; p < 200; ++p) EXPECT_EQ(DisplayScale{97}.ToDesign(DisplayScale{97}.Of(p)), p);
 }
 
 }  // namespace
