@@ -97,7 +97,7 @@ TEST(IniFileRead, ReadsStringsAndNumbersAsThePlatformDoes) {
       "[COLOR]\nQUESTION=1\nquestion=2\nLONELY\nE= \nK==x\n"
       "[qaz]\rQ=\"quoted value\"\rS=' 7'\rM=\"mixed'\rO=\"\"\rP=\"a\"b\"\r"
       "[N]\r\nP=+5\r\nNS=- 4\r\nPM=+-1\r\nY=12abc\r\nZ=3:9\r\nE=042\r\nO=0o17\r\n"
-      "W=1x5\r\nB=0b101\r\nX=0xfa\r\nH=0xF\r\nNX=-0x10\r\nSX= +0x1A\r\nBIG=4294967297\r\n"
+      "W=1x5\r\nB=0b101\r\nX=0xfa\r\nXE=0x\r\nNX=-0x10\r\nSX= +0x1A\r\nBIG=4294967297\r\n"
       "C=2147483648\r\nD=-2147483649\r\nS=' 7'\r\nV=\r\nL=" +
       std::string(28, '0') +
       "12\r\n"
@@ -117,7 +117,7 @@ TEST(IniFileRead, ReadsStringsAndNumbersAsThePlatformDoes) {
   const std::pair<std::string, std::int32_t> numbers[] = {
       {"P", 5},         {"NS", 0},   {"PM", 0},  {"Y", 12},  {"W", 1},
       {"Z", 3},         {"E", 42},   {"O", 15},  {"B", 5},   {"X", 250},
-      {"H", 15},        {"NX", -16}, {"SX", 26}, {"BIG", 1}, {"C", INT32_MIN},
+      {"XE", 0},        {"NX", -16}, {"SX", 26}, {"BIG", 1}, {"C", INT32_MIN},
       {"D", INT32_MAX}, {"L", 1},    {"S", 7},   {"V", 9},   {"none", 9}};
   for (const auto& [key, value] : numbers) EXPECT_EQ(ini.ReadInt("N", key, 9), value) << key;
   // Files with a mark are read in their own encoding; values come back in code page 932.
