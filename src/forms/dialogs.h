@@ -14,8 +14,6 @@ inline constexpr std::uint32_t kMbYesNoExclamation = 52;
 inline constexpr std::uint32_t kMbExclamation = 48;
 inline constexpr std::uint32_t kMbIconHand = 16;
 inline constexpr int kIdOk = 1;
-inline constexpr int kIdYes = 6;
-inline constexpr int kIdNo = 7;
 
 // Everything the program puts into the open-file dialog. Texts are UTF-16;
 // the binding hands them over in the form the platform wants.

@@ -57,17 +57,16 @@ bool StdFiles::ReplaceWhole(std::u16string_view path, std::string_view bytes) {
   const auto target = ToPath(path);
   auto temporary = target;
   temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
+  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  // Closed before anything else: the last bytes may fail only now, and an
+  // open file cannot be removed or renamed on every platform.
+  out.close();
+  if (out.fail()) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    return false;
   }
   std::error_code error;
   std::filesystem::rename(temporary, target, error);

@@ -18,9 +18,11 @@ std::size_t Surface::IndexOf(int x, int y) const {
          static_cast<std::size_t>(x);
 }
 
-Color Surface::At(int x, int y) const { return pixels_[IndexOf(x, y)]; }
+// Checked access where a pixel's place is computed: a fault that asks for one
+// outside stops there rather than reading or writing past the pixels.
+Color Surface::At(int x, int y) const { return pixels_.at(IndexOf(x, y)); }
 
-void Surface::Set(int x, int y, Color color) { pixels_[IndexOf(x, y)] = color; }
+void Surface::Set(int x, int y, Color color) { pixels_.at(IndexOf(x, y)) = color; }
 
 void Surface::Fill(Color color) { std::fill(pixels_.begin(), pixels_.end(), color); }
 
@@ -46,7 +48,7 @@ void Surface::Blit(const Surface& source, int sourceX, int sourceY, int width, i
       const int sx = sourceX + x;
       const int sy = sourceY + y;
       if (sx >= 0 && sx < source.width_ && sy >= 0 && sy < source.height_) {
-        block[static_cast<std::size_t>(y * width + x)] = source.At(sx, sy);
+        block.at(static_cast<std::size_t>(y * width + x)) = source.At(sx, sy);
       }
     }
   }
@@ -56,8 +58,8 @@ void Surface::Blit(const Surface& source, int sourceX, int sourceY, int width, i
     for (int x = 0; x < width; ++x) {
       const int dx = destX + x;
       if (dx < 0 || dx >= width_) continue;
-      const Color s = block[static_cast<std::size_t>(y * width + x)];
-      Color& d = pixels_[IndexOf(dx, dy)];
+      const Color s = block.at(static_cast<std::size_t>(y * width + x));
+      Color& d = pixels_.at(IndexOf(dx, dy));
       switch (op) {
         case RasterOp::kCopy: d = s; break;
         case RasterOp::kOr: d |= s; break;
@@ -88,7 +90,7 @@ void Surface::CopyColumns(const Surface& source, int sourceX, int count, int des
     const int sx = sourceX + i;
     const bool inside = sx >= 0 && sx < source.width_;
     for (int y = 0; y < height_; ++y) {
-      pixels_[IndexOf(dx, y)] = inside && y < source.height_ ? source.At(sx, y) : kBlack;
+      pixels_.at(IndexOf(dx, y)) = inside && y < source.height_ ? source.At(sx, y) : kBlack;
     }
   }
 }

@@ -49,9 +49,10 @@ QuestionLines QuestionLines::SingleLine(std::string bytes) {
 
 std::string_view QuestionLines::operator[](std::size_t index) const {
   assert(index < starts_.size() && "question line index outside the list");
-  const std::size_t start = starts_[index];
+  // Checked: an index past the last line stops here instead of reading past the index.
+  const std::size_t start = starts_.at(index);
   const std::size_t end =
-      index + 1 < starts_.size() ? starts_[index + 1] - kLineEnd.size() : bytes_.size();
+      index + 1 < starts_.size() ? starts_.at(index + 1) - kLineEnd.size() : bytes_.size();
   return std::string_view(bytes_).substr(start, end - start);
 }
 

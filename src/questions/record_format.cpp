@@ -16,12 +16,9 @@ std::u16string AnsiField(std::string_view bytes, std::int16_t position, std::int
   assert((count == 0 || position >= 1) && "field positions count from 1");
   std::string_view field;
   if (count == 0) {
-    field = bytes.substr(0, position < 0 ? 0 : static_cast<std::size_t>(position));
-  } else {
-    const std::size_t start = position < 1 ? 0 : static_cast<std::size_t>(position - 1);
-    if (start < bytes.size() && count > 0) {
-      field = bytes.substr(start, static_cast<std::size_t>(count));
-    }
+    field = bytes.substr(0, static_cast<std::size_t>(position));
+  } else if (const auto start = static_cast<std::size_t>(position - 1); start < bytes.size()) {
+    field = bytes.substr(start, static_cast<std::size_t>(count));
   }
   return std::u16string(TrimSpaces(DecodeCp932(field)));
 }

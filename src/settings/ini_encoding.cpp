@@ -18,11 +18,9 @@ IniText DecodeIniFile(std::string_view bytes) {
   }
   if (bytes.starts_with(kUtf16LeMark)) {
     auto body = bytes.substr(kUtf16LeMark.size());
+    // DecodeUtf16Le takes whole pairs only; an odd last byte is kept aside.
     std::string oddByte;
-    if (body.size() % 2 != 0) {
-      oddByte = std::string(body.substr(body.size() - 1));
-      body.remove_suffix(1);
-    }
+    if (body.size() % 2 != 0) oddByte = std::string(body.substr(body.size() - 1));
     return IniText{IniEncoding::kUtf16Le, Utf16ToUtf8(DecodeUtf16Le(body)), std::move(oddByte)};
   }
   return IniText{IniEncoding::kCp932, std::string(bytes), {}};

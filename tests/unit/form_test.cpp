@@ -160,13 +160,14 @@ TEST(Tray, NotificationsSkipShowTheSettingsAndOpenThePopup) {
   w.Notify(516 * 15 / 12);  // 516 at 15 twips is another number
   EXPECT_TRUE(w.fake.window.popups + w.fake.window.visible == 0 && w.form->MenuVisible());
   EXPECT_EQ(w.Engine().TrayCanvas().At(19, 5), ColorTable[3]);
-  w.Notify(kWmLButtonDown);
+  EXPECT_TRUE(w.Shown().id == 1 && w.Shown().flags == 0x17 && w.Shown().callbackMessage == 0x200);
+  w.Notify(0x201);  // left button down
   w.Ticks(1);
   EXPECT_EQ(w.fake.graphics.glyphsDrawn, (std::vector<std::u16string>{u"A", u"X"}));
   EXPECT_EQ(w.Engine().TrayCanvas().At(19, 5), ColorTable[2]);
-  w.Notify(kWmRButtonDown, 11.4f);  // a little off: still 516
+  w.Notify(0x204, 11.4f);  // right button down, a little off: still 516
   EXPECT_EQ(w.fake.window.popups, 1);
-  w.Notify(kWmLButtonDblClk);
+  w.Notify(0x203);  // left double click
   EXPECT_TRUE(w.fake.window.visible && !w.form->MenuVisible());
   w.Press({200, 5});
   w.form->PopUp_Click(kPopUpSettings);
@@ -245,7 +246,7 @@ TEST(SettingsWindow, PressesAndDragsLandOnTheSameLevelAndCellAtEveryScale) {
       int x, y, button, level;  // button 0: a move with the left button held
     } steps[] = {{43, 20, kLeftButton, 1}, {86, 20, kMiddleButton, 2},
                  {0, 20, kRightButton, 0}, {42, 20, kLeftButton, 0},
-                 {50, 20, 0, 1},           {200, 20, 0, 1},
+                 {50, 20, 0, 1},           {121, 20, 0, 1},
                  {100, 41, 0, 1},          {100, 20, 0, 2}};
     for (const auto& s : steps) {
       s.button ? w.Press(w.In(-1, s.x, s.y), s.button) : w.Move(w.In(-1, s.x, s.y), kLeftButton);
@@ -263,8 +264,8 @@ TEST(SettingsWindow, PressesAndDragsLandOnTheSameLevelAndCellAtEveryScale) {
 
 // The window opens on the stored settings, at 200 % each design pixel
 // doubled: the knob's point under its level's tick, the green frame around
-// each chosen colour dot, the frames' and labels' texts; and the ticker
-// moves on.
+// each chosen colour dot, the texts of frames, labels and speed scale; and the
+// ticker moves on.
 TEST(SettingsWindow, OpensOnTheStoredSettingsAndTheTickerMovesOn) {
   Loaded w(192, kIni + "[SCROLL]\r\nSPEED=0\r\n[COLOR]\r\nQUESTION=3\r\nANSWER=2\r\n");
   const auto at = [&](int x, int y) { return w.form->ClientPicture().At(x, y); };
@@ -277,7 +278,7 @@ TEST(SettingsWindow, OpensOnTheStoredSettingsAndTheTickerMovesOn) {
     EXPECT_EQ(at(2 * (202 + cell * 16), 2 * 71), ColorTable[static_cast<std::size_t>(cell)]);
   }
   const auto& texts = w.fake.graphics.textsDrawn;
-  for (const std::u16string label : {u"スピード", u"色", u"問題", u"解答"}) {
+  for (const std::u16string label : {u"スピード", u"色", u"問題", u"解答", u"Fast         Slow"}) {
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](auto& t) { return t.text == label; }));
   }
   w.Ticks(8);  // columns move on: the next glyph comes
@@ -319,7 +320,7 @@ TEST(SettingsWindow, TitleBandShowsTheGradientAndTheVersion) {
   const auto& texts = w.fake.graphics.textsDrawn;
   EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const auto& t) {
     return t.text == u"KX_RuvoZava Version 1.0 Level 15" && t.at == Point{24, 2} &&
-           t.color == kWhite;
+           t.color == 0x00FFFFFFu;
   }));
   EXPECT_EQ(w.fake.graphics.windowFont, std::pair(std::u16string(u"ＭＳ ゴシック"), 9.75f));
   EXPECT_EQ(w.fake.graphics.glyphFont, std::pair(std::u16string(u"ＭＳ ゴシック"), 11.0f));
@@ -429,7 +430,7 @@ TEST(LoadFileCommand, RefusalsReopenTheDialogUntilAFileIsAccepted) {
   w.Offer(u"C:\\q\\odd.kxd", std::string(350, 'x'));
   SelectQuestionFile(w.platform, w.module);
   EXPECT_EQ(w.module.QuestionFilePath, u"");
-  EXPECT_EQ(JudgeFileLength(351ull * 279 * 1000000), FileLengthVerdict::kAccepted);
+  EXPECT_EQ(JudgeFileLength(279ull * 1000000000), FileLengthVerdict::kOldFormat);
   EXPECT_EQ(JudgeFileLength(0x100000000ull), FileLengthVerdict::kUnusable);  // no 32-bit wrap
 }
 
@@ -502,6 +503,35 @@ TEST(Pause, NeverOverrulesTheProgramsOwnTimer) {
     w.form->PauseFor(PauseReason::kLocked, false);
     EXPECT_EQ(w.fake.timer.Enabled() + polls.Enabled(), 2 * c.runs) << c.command;
   }
+}
+
+// Block copies clip at every edge: source pixels outside read as black (0),
+// destination pixels outside are skipped, a copy within one surface sees the
+// pixels as they were; the rightmost columns keep theirs on a shift. A
+// rectangle holds its left and top edges, not its right and bottom ones;
+// ToDesign undoes Of on both sides of 0, at any scale. An inch is 1440
+// twips, and a screen that reports no resolution counts as 96 dpi.
+TEST(Surface, CopiesClipAtEveryEdgeAndShiftsLeft) {
+  const auto pixels = [](const Surface& s) {
+    return std::vector<Color>(s.Pixels().begin(), s.Pixels().end());
+  };
+  Surface source(3, 2);  // 1 2 3, 4 5 6
+  for (int i = 0; i < 6; ++i) source.Set(i % 3, i / 3, static_cast<Color>(i + 1));
+  Surface d(4, 3, 9);  // rows of 4 below
+  d.Blit(source, -1, -1, 6, 5, -1, -1);
+  d.Blit(source, 2, 0, 1, 1, 3, 2);
+  d.Blit(source, 0, 0, -1, 2, 0, 0);  // no block at all
+  EXPECT_EQ(pixels(d), (std::vector<Color>{1, 2, 3, 0, 4, 5, 6, 0, 0, 0, 0, 3}));
+  for (const int columns : {-1, 4, 1}) d.ShiftLeft(columns);  // only 1 moves anything
+  EXPECT_EQ(pixels(d), (std::vector<Color>{2, 3, 0, 0, 5, 6, 0, 0, 0, 0, 3, 3}));
+  d.CopyColumns(source, -1, 3, 2);
+  d.CopyColumns(source, 2, 2, -1);
+  d.CopyColumns(d, 0, 2, 1);
+  EXPECT_EQ(pixels(d), (std::vector<Color>{0, 0, 3, 1, 0, 0, 6, 4, 0, 0, 0, 0}));
+  constexpr Rect square{0, 0, 2, 2};
+  EXPECT_TRUE(square.Contains({0, 0}) && !square.Contains({2, 1}) && !square.Contains({1, 2}));
+  EXPECT_TRUE(DisplayScale{96}.TwipsOfPixels(96) == 1440 && TwipsPerPixel(0) == 15);
+  for (int p = -200; p < 200; ++p) EXPECT_EQ(DisplayScale{97}.ToDesign(DisplayScale{97}.Of(p)), p);
 }
 
 }  // namespace

@@ -30,6 +30,9 @@ TEST(RecordFields, FieldsEndAtTheirBytesAndByte349NeverBelongsToTheAnswer) {
   EXPECT_EQ(AnsiField(bytes, 291, 2), u"川");
   EXPECT_EQ(AnsiField(bytes, 293, 60), u"");
   EXPECT_EQ(ToAnsiTrimmed(u"aé😀b "), "a??b");  // no code page 932 form: one byte each
+  // Each line ends before its CR LF; what follows the last one is a line too.
+  const QuestionLines l = QuestionLines::FromBytes("q\r\n\r\nab\r\nc");
+  EXPECT_TRUE(l[0] == "q" && l[1].empty() && l[2] == "ab" && l[3] == "c");
 }
 
 // One element per CR LF and one for what follows the last; the count leaves

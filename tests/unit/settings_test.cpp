@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "fake/fake_platform.h"
+#include "forms/files_std.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "text/utf16.h"
@@ -93,9 +96,9 @@ TEST(IniFileRead, ReadsStringsAndNumbersAsThePlatformDoes) {
       "K=outside\r\n  [ ScRoLl \t]; fast\r\n\t SpEeD \t=\t 2 \x1A\t\r\n;SPEED=0\r\n"
       "[COLOR]\nQUESTION=1\nquestion=2\nLONELY\nE= \nK==x\n"
       "[qaz]\rQ=\"quoted value\"\rS=' 7'\rM=\"mixed'\rO=\"\"\rP=\"a\"b\"\r"
-      "[N]\r\nP=+5\r\nNS=- 4\r\nPM=+-1\r\nY=12abc\r\nZ=3.9\r\nE=042\r\nO=0o17\r\n"
+      "[N]\r\nP=+5\r\nNS=- 4\r\nPM=+-1\r\nY=12abc\r\nZ=3:9\r\nE=042\r\nO=0o17\r\n"
       "W=1x5\r\nB=0b101\r\nX=0xfa\r\nXE=0x\r\nNX=-0x10\r\nSX= +0x1A\r\nBIG=4294967297\r\n"
-      "C=2147483648\r\nD=-2147483649\r\nL=" +
+      "C=2147483648\r\nD=-2147483649\r\nS=' 7'\r\nV=\r\nL=" +
       std::string(28, '0') +
       "12\r\n"
       "[A]B]\r\nK=1\r\n[[C]]\r\nK=2\r\n[D\r\nK=3\r\n[X]\x8F]\r\nK=6\r\n[\x8F\x8F]\r\nK=7\r\n"
@@ -112,16 +115,16 @@ TEST(IniFileRead, ReadsStringsAndNumbersAsThePlatformDoes) {
     EXPECT_EQ(value ? "=" + *value : "", equals == read.npos ? "" : read.substr(equals)) << read;
   }
   const std::pair<std::string, std::int32_t> numbers[] = {
-      {"P", 5},   {"NS", 0},  {"PM", 0},        {"Y", 12},        {"W", 1},  {"Z", 3},
-      {"E", 42},  {"O", 15},  {"B", 5},         {"X", 250},       {"XE", 0}, {"NX", -16},
-      {"SX", 26}, {"BIG", 1}, {"C", INT32_MIN}, {"D", INT32_MAX}, {"L", 1},  {"none", 9}};
+      {"P", 5},         {"NS", 0},   {"PM", 0},  {"Y", 12},  {"W", 1},
+      {"Z", 3},         {"E", 42},   {"O", 15},  {"B", 5},   {"X", 250},
+      {"XE", 0},        {"NX", -16}, {"SX", 26}, {"BIG", 1}, {"C", INT32_MIN},
+      {"D", INT32_MAX}, {"L", 1},    {"S", 7},   {"V", 9},   {"none", 9}};
   for (const auto& [key, value] : numbers) EXPECT_EQ(ini.ReadInt("N", key, 9), value) << key;
-  EXPECT_EQ(ini.ReadInt("QAZ", "S", 9), 7);
-  EXPECT_EQ(ini.ReadInt("COLOR", "E", 9), 9);
   // Files with a mark are read in their own encoding; values come back in code page 932.
-  for (const std::string& bytes : {std::string("\xEF\xBB\xBF[S]\r\nK=C:\\\xE5\x95\x8F\r\n"),
-                                   "\xFF\xFE" + EncodeUtf16Le(u"[S]\r\nK=C:\\問\r\n")}) {
-    EXPECT_EQ(IniFile(bytes).ReadString("s", "k"), "C:\\\x96\xE2");
+  for (const std::string& bytes :
+       {std::string("\xEF\xBB\xBF[S\xE5\x95\x8F]\r\nK\xE5\x95\x8F=C:\\\xE5\x95\x8F\r\n"),
+        "\xFF\xFE" + EncodeUtf16Le(u"[S問]\r\nK問=C:\\問\r\n")}) {
+    EXPECT_EQ(IniFile(bytes).ReadString("s\x96\xE2", "k\x96\xE2"), "C:\\\x96\xE2");
   }
 }
 
@@ -136,8 +139,8 @@ TEST(IniFileWrite, ChangesOnlyTheOneValueAndKeepsEveryOtherByte) {
       {"[S]\rK \rK=2\r", "[S]\rK=\x96\xE2\rK=2\r"},
       {"\xEF\xBB\xBF[S]\nA=1\n\n \n[T]\n", "\xEF\xBB\xBF[S]\nA=1\nK=\xE5\x95\x8F\n\n \n[T]\n"},
       // An odd last byte of a UTF-16 file stays where it was.
-      {"\xFF\xFE" + EncodeUtf16Le(u"[A]\r\n") + "x",
-       "\xFF\xFE" + EncodeUtf16Le(u"[A]\r\n[S]\r\nK=問\r\n") + "x"},
+      {"\xFF\xFE" + EncodeUtf16Le(u"[ABC]\r\n") + "x",
+       "\xFF\xFE" + EncodeUtf16Le(u"[ABC]\r\n[S]\r\nK=問\r\n") + "x"},
   };
   for (const auto& c : cases) {
     IniFile ini(c.before);
@@ -148,6 +151,27 @@ TEST(IniFileWrite, ChangesOnlyTheOneValueAndKeepsEveryOtherByte) {
   EXPECT_FALSE(ini.WriteString("S", "K", "a\r\n[S]"));
   EXPECT_FALSE(ini.WriteString("S", "K", std::string("a\0b", 3)));
   EXPECT_EQ(ini.Bytes(), "[S]\r\nK=1\r\n");
+}
+
+// On a real disk (a folder of its own: test runs may overlap): files of any
+// length come back whole, and a replacement that fails (a folder in the way,
+// a full disk) says so and leaves no temporary file.
+TEST(StdFiles, ReadWholeFilesAndReplaceThemOnlyWhenEveryByteIsWritten) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("kx_" + std::to_string(std::random_device()()));
+  fs::create_directories(dir / "folder" / "inside");
+  const std::u16string file = (dir / "KXT.ini").u16string(), folder = (dir / "folder").u16string();
+  for (const std::string bytes : {"", "x", "[S]\r\n"}) {
+    ASSERT_TRUE(StdFiles().ReplaceWhole(file, bytes));
+    EXPECT_TRUE(StdFiles().ReadWhole(file) == bytes && StdFiles().Length(file) == bytes.size());
+  }
+#ifndef _WIN32
+  fs::create_symlink("/dev/full", dir / "KXT.ini.tmp");  // every write to it fails
+  EXPECT_FALSE(StdFiles().ReplaceWhole(file, "new"));
+#endif
+  EXPECT_FALSE(StdFiles().ReplaceWhole(folder, "new"));
+  EXPECT_FALSE(fs::is_symlink(dir / "KXT.ini.tmp") || fs::exists(dir / "folder.tmp"));
+  fs::remove_all(dir);
 }
 
 }  // namespace
