@@ -360,8 +360,9 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
 
 TEST(KxdReaders, SeparatorsHeadersQuotesAndLearntForms) {
   EXPECT_EQ(std::string({DetectDelimiter("", "q,a\nr\ts\tt\n"), DetectDelimiter("", "q\ta,b\tc\n"),
-                         DetectDelimiter("", "1,2\t3\n"), DetectDelimiter(".TSV", "a,b\n")}),
-            ",\t,\t");  // the first line decides, commas on a tie
+                         DetectDelimiter("", "1,2\t3\n"), DetectDelimiter(".TSV", "a,b\n"),
+                         DetectDelimiter("", "q,a\n", true)}),
+            ",\t,\t,");  // the first line decides, commas on a tie
   std::string deck = "#separator: ; \n#html:true\r\n#deck column:12\n#tags column:10000\n#:1\n";
   std::string one = "#separator:|\nXseparator:,\n", found;
   const AnkiHeader header = TakeAnkiHeader(deck);
