@@ -436,5 +436,31 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
   fs::remove_all(dir);
 }
 
+TEST(KxdReaders, SeparatorsHeadersQuotesAndLearntForms) {
+  EXPECT_EQ(std::string(
+                {DetectDelimiter("", "q,a\nr\ts\tt\n", false),
+                 DetectDelimiter("", "q\ta,b\tc\n", false), DetectDelimiter("", "1,2\t3\n", false),
+                 DetectDelimiter(".TSV", "a,b\n", false), DetectDelimiter("", "q,a\n", true)}),
+            ",\t,\t,");  // the first line decides, commas on a tie
+  std::string deck = "#separator: ; \n#html:true\r\n#deck column:12\n#tags column:10000\n#:1\n";
+  std::string one = "#separator:|\nXseparator:,\n", found;
+  const AnkiHeader header = TakeAnkiHeader(deck);
+  EXPECT_EQ(std::tuple(header.separator, header.html, header.otherColumns, header.problems.size(),
+                       deck.ends_with(" \n#:1\n"), TakeAnkiHeader(one).separator),
+            std::tuple(';', true, std::vector<std::size_t>{11}, 1u, true, '|'));
+  for (const Refusal& refusal : BuildQuiz("\r\nq,a\xC2\xA0z\n\"q,😀\nx", ',').refusals)
+    found += refusal.message + "\n";
+  EXPECT_EQ(found,
+            "U+00A0 '\xC2\xA0' has no code page 932 form\na quoted field that starts here is "
+            "never closed, so lines 3-4 cannot be read as rows\n");
+  EXPECT_TRUE(CheckQuiz(std::string(211, 'x')).back().message.ends_with("program refuses"));
+  const TextFault atEnd[] = {{24, "at the end", false}};  // a last row ends where the text does
+  BuildOptions options;
+  options.textFaults = atEnd;
+  const BuiltQuiz learnt = BuildQuiz("q,あ〜\n\"q\"x,a\nq,あ\xEE\x80\x80", options);
+  EXPECT_EQ(std::pair(learnt.unreadable, learnt.records.substr(288, 4)),
+            std::pair(false, std::string("\x82\xA0\xF0\x40")));
+}
+
 }  // namespace
 }  // namespace kx
