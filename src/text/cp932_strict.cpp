@@ -28,7 +28,10 @@ Cp932Decoded DecodeCp932Strict(std::string_view bytes) {
   for (std::size_t at = 0; at < bytes.size(); ++characters) {
     const std::size_t length = Cp932CharacterLength(bytes, at);
     // A lead byte without its trail byte is no single-byte character either.
-    if (length == 1 && !IsCp932SingleByte(At(bytes, at))) return {{}, at};
+    // An unassigned pair before it is the first bad byte, though.
+    if (length == 1 && !IsCp932SingleByte(At(bytes, at))) {
+      return {{}, DecodeCp932Strict(bytes.substr(0, at)).badByte.value_or(at)};
+    }
     at += length;
   }
   Cp932Decoded result{DecodeCp932(bytes), std::nullopt};
@@ -49,9 +52,10 @@ Cp932Decoded DecodeCp932Strict(std::string_view bytes) {
   for (std::size_t at = 0; at < bytes.size();) {
     const std::size_t length = Cp932CharacterLength(bytes, at);
     const std::size_t lead = At(bytes, at);
-    const std::size_t key = length == 1 ? lead : (lead << 8 | At(bytes, at + 1));
-    if (known[key] < 0) known[key] = ReadsAsOne(bytes.substr(at, length)) ? 1 : 0;
-    if (known[key] == 0) return {{}, at};
+    // at(): a key past the table would be a fault of ours, never a write beyond it.
+    signed char& readsAsOne = known.at(length == 1 ? lead : (lead << 8 | At(bytes, at + 1)));
+    if (readsAsOne < 0) readsAsOne = ReadsAsOne(bytes.substr(at, length)) ? 1 : 0;
+    if (readsAsOne == 0) return {{}, at};
     at += length;
   }
   return result;

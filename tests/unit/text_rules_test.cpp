@@ -118,5 +118,31 @@ TEST(RandomDraws, SpreadOverTheWholeUnitRange) {
   EXPECT_GT(high, 0.99f);
 }
 
+// The strict reader names the first byte that is no character, whether the
+// structure or the converter finds it: an unassigned pair (85 40, 81 AD)
+// before a stray byte, or one the converter resumes after by pairing its
+// trail byte (81 40); 81 45 is a character, though it reads as the stand-in.
+TEST(TextRules, Cp932StrictReadingNamesTheFirstByteThatIsNoCharacter) {
+  const struct {
+    std::string_view bytes;
+    std::optional<std::size_t> bad;
+  } cases[] = {{"\x7F\xA1\xDF", {}},
+               {"a\x85\x40\x80", 1},
+               {"a\x85\x81\x40", 1},
+               {"a\x81\x45\x61\x81\xAD\x61", 4}};
+  for (const auto& c : cases) EXPECT_EQ(DecodeCp932Strict(c.bytes).badByte, c.bad) << c.bytes;
+  EXPECT_FALSE(IsCp932SingleByte(0x80) || IsCp932SingleByte(0xE0));
+  // A lead byte at a view's end stays one byte, whatever lies past the view.
+  EXPECT_EQ(CutBetweenCp932Characters(std::string_view("a\x82\xA0", 2), 2), "a\x82");
+  EXPECT_EQ(DecodeUtf16Le(std::string_view("a\0b", 3)), u"a");  // the odd last byte is left out
+  // One "?" a character with no code page 932 form, a pair as a whole.
+  EXPECT_EQ(EncodeCp932OrQuestionMark(
+                u"\U00010000\uFF71\U0010FFFF\xD800\uE000\xDC00\xDFFF\x61\U00010000"),
+            "?\xB1??\xF0\x40??a?");
+#ifndef _WIN32  // glibc's converter: a stand-in for each byte it cannot read, then on
+  EXPECT_EQ(DecodeCp932("a\x80z"), u"a\u30FBz");
+#endif
+}
+
 }  // namespace
 }  // namespace kx
