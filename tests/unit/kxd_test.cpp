@@ -120,7 +120,11 @@ TEST(KxdInput, TheFileSaysHowItIsRead) {
   EXPECT_EQ(lone.text, "\uFFFD\uE000\uFFFD\uFFFD\uFFFD");
   EXPECT_EQ(std::ranges::count(lone.faults, false, &TextFault::wholeFile), 4);
   const std::tuple<std::string_view, std::string_view, char> delimited[] = {
-      {".tsv", "a,b\n", '\t'}, {"x.csv", "q,a\nb\tc\td\n", ','}, {"x.csv", "a\tb\tc,d\n", '\t'}};
+      {".tsv", "a,b\n", '\t'},
+      {".TSV", "a,b\n", '\t'},
+      {"x.csv", "q,a\nb\tc\td\n", ','},
+      {"x.csv", "a\tb\tc,d\n", '\t'},
+      {"x.csv", "1,2\t3\n", ','}};  // commas on a tie
   for (const auto& [name, bytes, delimiter] : delimited)
     EXPECT_EQ(DetectDelimiter(name, bytes, false), delimiter) << bytes;
   // The separator and the 0-based columns that are no field; "10000" is no column number.
@@ -437,23 +441,16 @@ TEST(KxdCommand, BuildsWhatSpreadsheetsAndDecksSaveAndNeverReplacesOnRefusal) {
 }
 
 TEST(KxdReaders, SeparatorsHeadersQuotesAndLearntForms) {
-  EXPECT_EQ(std::string(
-                {DetectDelimiter("", "q,a\nr\ts\tt\n", false),
-                 DetectDelimiter("", "q\ta,b\tc\n", false), DetectDelimiter("", "1,2\t3\n", false),
-                 DetectDelimiter(".TSV", "a,b\n", false), DetectDelimiter("", "q,a\n", true)}),
-            ",\t,\t,");  // the first line decides, commas on a tie
+  EXPECT_EQ(DetectDelimiter("", "q,a\n", true), ',');  // a deck export without tabs
   std::string deck = "#separator: ; \n#html:true\r\n#deck column:12\n#tags column:10000\n#:1\n";
   std::string one = "#separator:|\nXseparator:,\n", found;
   const AnkiHeader header = TakeAnkiHeader(deck);
   EXPECT_EQ(std::tuple(header.separator, header.html, header.otherColumns, header.problems.size(),
                        deck.ends_with(" \n#:1\n"), TakeAnkiHeader(one).separator),
             std::tuple(';', true, std::vector<std::size_t>{11}, 1u, true, '|'));
-  for (const Refusal& refusal : BuildQuiz("\r\nq,a\xC2\xA0z\n\"q,😀\nx", ',').refusals)
-    found += refusal.message + "\n";
+  for (const Refusal& refusal : BuildQuiz("q,a\n\"q,😀\nx", ',').refusals) found += refusal.message;
   EXPECT_EQ(found,
-            "U+00A0 '\xC2\xA0' has no code page 932 form\na quoted field that starts here is "
-            "never closed, so lines 3-4 cannot be read as rows\n");
-  EXPECT_TRUE(CheckQuiz(std::string(211, 'x')).back().message.ends_with("program refuses"));
+            "a quoted field that starts here is never closed, so lines 2-3 cannot be read as rows");
   const TextFault atEnd[] = {{24, "at the end", false}};  // a last row ends where the text does
   BuildOptions options;
   options.textFaults = atEnd;
